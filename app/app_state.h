@@ -1,0 +1,29 @@
+// The one process-wide state record.
+#pragma once
+
+#include <windows.h>
+
+#include "settings/settings.h"
+
+enum { kProfileColumnCount = 2 };
+
+enum EditorMode { kEditorAdd = 1, kEditorEdit = 2 };
+
+struct AppState {
+    HINSTANCE instance;
+    HWND mainWindow;
+    HWND toolbar;
+    HWND listView;
+    HICON windowIcon;
+    int screenWidth;
+    int screenHeight;                 // screen height less 30 pixels
+    wchar_t baseDirectory[MAX_PATH];  // empty when the start directory did not fit
+    Settings settings;
+    int editorMode;
+    int sortDirection[kProfileColumnCount];
+};
+
+extern AppState g_app;
+
+// Back to the state the process starts with (used before each start-up).
+void ResetAppState();

@@ -1,0 +1,94 @@
+#include "app/application.h"
+
+#include "app/app_state.h"
+#include "app/main_window.h"
+#include "res/resource.h"
+#include "settings/settings.h"
+
+const wchar_t kMainWindowClass[] = L"Main Window";
+const wchar_t kMainWindowTitle[] = L"KORVATEL";
+
+static void MeasureScreen()
+{
+    HDC screen = GetDC(nullptr);
+    g_app.screenWidth = GetDeviceCaps(screen, HORZRES);
+    g_app.screenHeight = GetDeviceCaps(screen, VERTRES) - 30;
+    ReleaseDC(nullptr, screen);
+}
+
+// A start directory longer than the buffer leaves the base directory empty,
+// which every path builder refuses: nothing is then read from or written to
+// a shortened path.
+static void CaptureBaseDirectory()
+{
+    ZeroMemory(g_app.baseDirectory, sizeof(g_app.baseDirectory));
+    DWORD length = GetCurrentDirectoryW(MAX_PATH, g_app.baseDirectory);
+    if (length == 0 || length >= MAX_PATH) {
+        ZeroMemory(g_app.baseDirectory, sizeof(g_app.baseDirectory));
+    }
+}
+
+void PrepareApplication()
+{
+    MeasureScreen();
+    CaptureBaseDirectory();
+    LoadSettings();
+}
+
+bool RegisterMainWindow(HINSTANCE instance)
+{
+    g_app.instance = instance;
+
+    WNDCLASSW windowClass = {};
+    windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_BYTEALIGNCLIENT;
+    windowClass.lpfnWndProc = MainWndProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_MAIN));
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
+    windowClass.lpszMenuName = MAKEINTRESOURCEW(IDR_MAIN_MENU);
+    windowClass.lpszClassName = kMainWindowClass;
+    if (RegisterClassW(&windowClass) == 0) {
+        return false;
+    }
+
+    const Settings& settings = g_app.settings;
+    g_app.mainWindow = CreateWindowExW(0, kMainWindowClass, kMainWindowTitle,
+                                       WS_CAPTION | WS_SYSMENU | WS_THICKFRAME,
+                                       settings.moto_x, settings.moto_y,
+                                       settings.moto_w, settings.moto_h,
+                                       nullptr, nullptr, instance, nullptr);
+    return true;
+}
+
+static int RunMessageLoop()
+{
+    MSG message;
+    for (;;) {
+        if (PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+            if (GetMessageW(&message, nullptr, 0, 0) == 0) {
+                return static_cast<int>(message.wParam);
+            }
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        } else {
+            WaitMessage();
+        }
+    }
+}
+
+int RunApplication(HINSTANCE instance, int nCmdShow)
+{
+    ResetAppState();
+    PrepareApplication();
+    if (!RegisterMainWindow(instance)) {
+        return 0;
+    }
+    // Without a window no message would ever end the loop.
+    if (g_app.mainWindow == nullptr) {
+        return 0;
+    }
+    ShowWindow(g_app.mainWindow, nCmdShow);
+    UpdateWindow(g_app.mainWindow);
+    return RunMessageLoop();
+}

@@ -1,0 +1,17 @@
+// Process start-up and the message loop.
+#pragma once
+
+#include <windows.h>
+
+extern const wchar_t kMainWindowClass[];   // "Main Window"
+extern const wchar_t kMainWindowTitle[];   // "KORVATEL"
+
+// Measures the screen, captures the base directory and loads the settings.
+void PrepareApplication();
+
+// Stores the instance, registers the window class and creates the main
+// window at the stored placement. False only when registration fails.
+bool RegisterMainWindow(HINSTANCE instance);
+
+// The program's entry body; returns the exit code.
+int RunApplication(HINSTANCE instance, int nCmdShow);

@@ -1,0 +1,8 @@
+#include <windows.h>
+
+#include "app/application.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int nCmdShow)
+{
+    return RunApplication(instance, nCmdShow);
+}

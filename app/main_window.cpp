@@ -1,0 +1,207 @@
+#include "app/main_window.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "about/about_dialog.h"
+#include "app/app_state.h"
+#include "app/message_box.h"
+#include "app/toolbar.h"
+#include "editor/profile_editor.h"
+#include "listview/profile_list.h"
+#include "profiles/profile_folder.h"
+#include "res/project_info.h"
+#include "res/resource.h"
+#include "settings/helper_settings.h"
+#include "settings/settings.h"
+#include "settings/settings_dialog.h"
+
+static const wchar_t kManualFile[] = L"Korvatel_manual.pdf";
+static const wchar_t kHomePage[] = L"" KORVATEL_HOME_PAGE;
+
+void CreateMainControls(HWND mainWindow)
+{
+    CreateToolbar(mainWindow);
+    CreateProfileListView(mainWindow);
+}
+
+// The placement fields always hold the window's outer rectangle.
+static void RecordPlacement(HWND window)
+{
+    RECT rect;
+    GetWindowRect(window, &rect);
+    Settings& settings = g_app.settings;
+    settings.moto_x = rect.left;
+    settings.moto_y = rect.top;
+    settings.moto_w = rect.right - rect.left;
+    settings.moto_h = rect.bottom - rect.top;
+}
+
+/* WM_CREATE */
+static LRESULT OnCreate(HWND window)
+{
+    g_app.mainWindow = window;
+    LoadHelperSettings();
+    CreateMainControls(window);
+    g_app.windowIcon = LoadIconW(g_app.instance, MAKEINTRESOURCEW(IDI_MAIN));
+    RefreshProfileList();
+    return 0;
+}
+
+/* WM_SIZE */
+static void OnSize(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    SendMessageW(g_app.toolbar, WM_SIZE, wParam, lParam);
+    PlaceProfileList(LOWORD(lParam), HIWORD(lParam));
+    SendMessageW(g_app.listView, LVM_ARRANGE, LVA_ALIGNLEFT, 0);
+    InvalidateRect(window, nullptr, FALSE);
+    UpdateWindow(window);
+    RecordPlacement(window);
+}
+
+/* WM_ERASEBKGND: only the strip behind the toolbar; the list covers the rest. */
+static LRESULT OnEraseBackground(HWND window, HDC dc)
+{
+    RECT client;
+    GetClientRect(window, &client);
+    RECT strip = { client.left, client.top, client.right, kToolbarStripHeight };
+    FillRect(dc, &strip, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+    return 1;
+}
+
+/* WM_DESTROY */
+static void OnDestroy(HWND window)
+{
+    RecordPlacement(window);
+    g_app.settings.colum_w1 = static_cast<int>(SendMessageW(g_app.listView, LVM_GETCOLUMNWIDTH, 0, 0));
+    g_app.settings.colum_w2 = static_cast<int>(SendMessageW(g_app.listView, LVM_GETCOLUMNWIDTH, 1, 0));
+    SaveSettings();
+    SaveHelperSettings();
+    PostQuitMessage(0);
+}
+
+/* WM_NOTIFY */
+static LRESULT OnNotify(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
+    if (wParam == IDC_PROFILE_LIST) {
+        switch (header->code) {
+        case LVN_COLUMNCLICK:
+            SortProfileList(window, reinterpret_cast<NMLISTVIEW*>(lParam)->iSubItem);
+            return 0;
+        case NM_RCLICK:
+            if (SendMessageW(g_app.listView, LVM_GETSELECTEDCOUNT, 0, 0) != 0) {
+                ApplySelectedProfile(window);
+            }
+            return 0;
+        case NM_CLICK:
+            MarkSelectedRows();
+            return 0;
+        default:
+            return DefWindowProcW(window, message, wParam, lParam);
+        }
+    }
+    if (header->code == TTN_GETDISPINFOW) {
+        FillToolbarTooltip(window, reinterpret_cast<NMTTDISPINFOW*>(lParam));
+    }
+    return 0;
+}
+
+static void OpenProfileEditor(HWND window, int mode)
+{
+    DialogBoxParamW(nullptr, MAKEINTRESOURCEW(IDD_PROFILE_EDITOR), window, ProfileEditorDlgProc, mode);
+    RefreshProfileList();
+}
+
+static void OpenSettingsDialog(HWND window)
+{
+    DialogBoxParamW(nullptr, MAKEINTRESOURCEW(IDD_SETTINGS), window, SettingsDlgProc, 0);
+    ApplyZOrder();
+}
+
+static void OpenAboutDialog(HWND window)
+{
+    HWND about = CreateDialogParamW(nullptr, MAKEINTRESOURCEW(IDD_ABOUT), window, AboutDlgProc, 0);
+    ShowWindow(about, SW_SHOWNORMAL);
+}
+
+/* WM_COMMAND: the same ids come from the menu and the toolbar. */
+static void OnCommand(HWND window, WPARAM wParam)
+{
+    switch (LOWORD(wParam)) {
+    case IDM_ADD:
+    case IDT_ADD:
+        OpenProfileEditor(window, kEditorAdd);
+        break;
+    case IDM_EDIT:
+        OpenProfileEditor(window, kEditorEdit);
+        break;
+    case IDM_DELETE:
+        DeleteSelectedProfile(window);
+        break;
+    case IDM_MOVE_UP:
+        MoveSelectedProfiles(window, 0);
+        break;
+    case IDM_MOVE_DOWN:
+        MoveSelectedProfiles(window, 1);
+        break;
+    case IDM_SETTINGS:
+    case IDT_SETTINGS:
+        OpenSettingsDialog(window);
+        break;
+    case IDM_HELP:
+        ShellExecuteW(window, L"open", kManualFile, nullptr, nullptr, SW_SHOWNORMAL);
+        break;
+    case IDM_ABOUT:
+        OpenAboutDialog(window);
+        break;
+    case IDM_HOMEPAGE:
+        ShellExecuteW(window, L"open", kHomePage, nullptr, nullptr, SW_SHOWNORMAL);
+        break;
+    case IDM_END:
+    case IDT_END:
+        DestroyWindow(window);
+        break;
+    case IDT_APPLY:
+        ApplySelectedProfile(window);
+        break;
+    }
+}
+
+LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        return OnCreate(window);
+    case WM_SIZE:
+        OnSize(window, wParam, lParam);
+        return 0;
+    case WM_MOVE:
+        RecordPlacement(window);
+        return 0;
+    case WM_ACTIVATE:
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        BeginPaint(window, &paint);
+        EndPaint(window, &paint);
+        return 0;
+    }
+    case WM_ERASEBKGND:
+        return OnEraseBackground(window, reinterpret_cast<HDC>(wParam));
+    case WM_CLOSE:
+        DestroyWindow(window);
+        return 0;
+    case WM_DESTROY:
+        OnDestroy(window);
+        return 0;
+    case WM_TIMER:
+        return 0;
+    case WM_NOTIFY:
+        return OnNotify(window, message, wParam, lParam);
+    case WM_COMMAND:
+        OnCommand(window, wParam);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}

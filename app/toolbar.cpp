@@ -1,0 +1,10 @@
+#include "app/toolbar.h"
+
+void CreateToolbar(HWND)
+{
+    InitCommonControls();
+}
+
+void FillToolbarTooltip(HWND, NMTTDISPINFOW*)
+{
+}

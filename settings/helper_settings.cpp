@@ -1,0 +1,9 @@
+#include "settings/helper_settings.h"
+
+void LoadHelperSettings()
+{
+}
+
+void SaveHelperSettings()
+{
+}

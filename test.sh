@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs the whole test suite
+# under Wine in a virtual X server.
+set -euo pipefail
+source "$(dirname "$0")/tools/common.sh"
+
+install_prerequisites
+build_all
+prepare_wine_prefix
+
+# A wineserver left from an earlier display would keep the old one.
+wineserver -k 2>/dev/null || true
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+    wineserver -p
+    # Wine starts its background services with the first program; start them
+    # here so they do not hold the test runner'"'"'s output pipe open.
+    wine cmd /c exit >/dev/null 2>&1 </dev/null
+    status=0
+    ctest --test-dir "$1" --output-on-failure || status=$?
+    wineserver -k 2>/dev/null || true
+    exit $status
+' _ "$BUILD_DIR"

@@ -1,0 +1,62 @@
+# Shared by run.sh, test.sh and package.sh: installs what is missing, builds,
+# and prepares a Wine prefix inside the build tree. Source it; do not run it.
+
+KORVATEL_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD_DIR=${BUILD_DIR:-$KORVATEL_ROOT/build}
+export WINEPREFIX=$BUILD_DIR/wineprefix
+export WINEARCH=win64
+export WINEDEBUG=-all
+# No Mono or Gecko installer prompts; no desktop menu entries.
+export WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe="
+export LANG=ja_JP.UTF-8
+
+
+KORVATEL_PACKAGES="cmake make g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xauth
+  googletest locales imagemagick fonts-ipafont-gothic xdotool python3 zip unzip"
+
+install_prerequisites() {
+    local missing=()
+    for package in $KORVATEL_PACKAGES; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        local sudo=""
+        [ "$(id -u)" -eq 0 ] || sudo=sudo
+        $sudo apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    fi
+    if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
+        local sudo=""
+        [ "$(id -u)" -eq 0 ] || sudo=sudo
+        grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null || echo 'ja_JP.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+        $sudo locale-gen >/dev/null
+    fi
+}
+
+build_all() {
+    LC_ALL=C cmake -S "$KORVATEL_ROOT" -B "$BUILD_DIR" -DCMAKE_TOOLCHAIN_FILE="$KORVATEL_ROOT/cmake/mingw-w64.cmake" \
+        -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+    LC_ALL=C cmake --build "$BUILD_DIR" -j "$(nproc)" "$@"
+}
+
+# Creates the prefix once: Japanese font mapping, no window-manager waits,
+# no crash dialog.
+prepare_wine_prefix() {
+    local stamp=$WINEPREFIX/.korvatel-ready
+    [ -f "$stamp" ] && return 0
+    wineserver -k 2>/dev/null || true
+    wineboot -i >/dev/null 2>&1
+    local reg=$BUILD_DIR/fonts.reg
+    printf '%s\r\n' 'Windows Registry Editor Version 5.00' '' \
+        '[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]' \
+        '"ＭＳ Ｐゴシック"="IPAPGothic"' '"ＭＳ ゴシック"="IPAGothic"' '"MS UI Gothic"="IPAPGothic"' \
+        '"MS Shell Dlg"="IPAPGothic"' '"MS Shell Dlg 2"="IPAPGothic"' '"Tahoma"="IPAPGothic"' \
+        '"System"="IPAPGothic"' '"MS Sans Serif"="IPAPGothic"' \
+        | iconv -f UTF-8 -t UTF-16 > "$reg"
+    wine regedit /S "$reg" >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    wineserver -w
+    touch "$stamp"
+}
