@@ -21,6 +21,9 @@ void MainWindowTest::TearDown()
 
 void MainWindowTest::StartProgram()
 {
+    // A second start in one test begins from a fresh process state.
+    ResetAppState();
+    UnregisterClassW(kMainWindowClass, GetModuleHandleW(nullptr));
     PrepareApplication();
     ASSERT_TRUE(RegisterMainWindow(GetModuleHandleW(nullptr)));
     ASSERT_NE(g_app.mainWindow, nullptr);

@@ -18,6 +18,7 @@ protected:
 
     // Runs start-up as the program does (settings, class, window) and shows
     // the window. Files the test wants the program to find go in base first.
+    // May be called again after CloseProgram, as a new start of the program.
     void StartProgram();
     // Closes the main window as the caption's close box does; its closing
     // steps (both INI files) run.
