@@ -1,9 +1,42 @@
+// The modeless about box. Each use of the menu command creates another one;
+// each is destroyed by its OK button, its close box or with the main window.
+
 #include "about/about_dialog.h"
 
-INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM, LPARAM)
+#include <shellapi.h>
+
+#include "app/paint.h"
+#include "res/project_info.h"
+#include "res/resource.h"
+
+static const wchar_t kDownloadPage[] = L"" KORVATEL_DOWNLOAD_PAGE;
+
+static void OpenDownloadPage(HWND dialog)
 {
-    if (message == WM_CLOSE || message == WM_COMMAND) {
+    ShellExecuteW(dialog, L"open", kDownloadPage, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        return TRUE;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDC_ABOUT_OK:
+            DestroyWindow(dialog);
+            return FALSE;
+        case IDC_ABOUT_NEW_VERSION:
+            OpenDownloadPage(dialog);
+            return TRUE;
+        }
+        return FALSE;
+    case WM_CLOSE:
         DestroyWindow(dialog);
+        return FALSE;
+    case WM_PAINT:
+        PaintNothing(dialog);
+        return FALSE;
     }
-    return message == WM_INITDIALOG;
+    return FALSE;
 }

@@ -4,4 +4,10 @@
 #include <windows.h>
 
 INT_PTR CALLBACK SettingsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Settings -> controls, and controls -> settings (OK).
+void FillSettingsDialog(HWND dialog);
+void ReadSettingsDialog(HWND dialog);
+
+// Run after the dialog has ended, however it ended.
 void ApplyZOrder();

@@ -1,0 +1,8 @@
+#include "app/paint.h"
+
+void PaintNothing(HWND window)
+{
+    PAINTSTRUCT paint;
+    BeginPaint(window, &paint);
+    EndPaint(window, &paint);
+}
