@@ -5,7 +5,7 @@
 
 #include "about/about_dialog.h"
 #include "app/app_state.h"
-#include "app/message_box.h"
+#include "app/paint.h"
 #include "app/toolbar.h"
 #include "editor/profile_editor.h"
 #include "listview/profile_list.h"
@@ -181,12 +181,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     case WM_ACTIVATE:
         return 0;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        BeginPaint(window, &paint);
-        EndPaint(window, &paint);
+    case WM_PAINT:
+        PaintNothing(window);
         return 0;
-    }
     case WM_ERASEBKGND:
         return OnEraseBackground(window, reinterpret_cast<HDC>(wParam));
     case WM_CLOSE:
