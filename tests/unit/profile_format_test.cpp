@@ -82,14 +82,6 @@ TEST(ProfileFormat, OctetsOutsideTheByteRangeAreWrittenAsTyped)
     EXPECT_EQ(Octets(Scan(Line(profile))), (std::vector<int>{ 300, 5, 0, 1, 255, 0, 0, 0 }));
 }
 
-TEST(ProfileFormat, TheMaskIsNotPartOfTheName)
-{
-    AddressProfile wide = MakeProfile(L"eth0", false, { 10, 0, 0, 1, 255, 0, 0, 0 });
-    AddressProfile narrow = MakeProfile(L"eth0", false, { 10, 0, 0, 1, 255, 255, 255, 0 });
-    EXPECT_EQ(FileName(wide), FileName(narrow));
-    EXPECT_NE(Line(wide), Line(narrow));
-}
-
 TEST(ProfileFormat, NamesAndLinesThatDoNotFitAreRefusedWhole)
 {
     // 40 fixed bytes in a DHCP line leave 215 for the name.
