@@ -14,6 +14,16 @@ namespace {
 const wchar_t kHelperTitle[] = L"dunmere";
 const wchar_t kNoText[] = L"<no text>";
 
+// While the test owns the clipboard, a program that empties it sends the
+// test's window WM_DESTROYCLIPBOARD and waits for the answer.
+void PumpMessages()
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessageW(&message);
+    }
+}
+
 // The clipboard's text, or kNoText when it holds none.
 std::wstring ClipboardText()
 {
@@ -29,6 +39,7 @@ std::wstring ClipboardText()
             CloseClipboard();
             return text;
         }
+        PumpMessages();
         Sleep(10);
     }
     ADD_FAILURE() << "the clipboard could not be opened";
@@ -43,6 +54,7 @@ ULONGLONG WaitForClipboard(const std::wstring& expected, DWORD timeoutMs)
         if (ClipboardText() == expected) {
             return GetTickCount64();
         }
+        PumpMessages();
         Sleep(5);
     }
     return 0;
@@ -136,6 +148,7 @@ protected:
             if (seen.empty() || seen.back() != text) {
                 seen.push_back(text);
             }
+            PumpMessages();
             Sleep(5);
         }
         std::wstring last = ClipboardText();
@@ -266,7 +279,7 @@ TEST_F(HelperProcessTest, SkipsAnEmptyOrOverlongIdAndANegativeTimeAndStaysOnTheS
     for (const Case& c : { Case{ L"", 5000 }, Case{ L"some-id", -5 }, Case{ std::wstring(300, L'x'), 5000 } }) {
         SCOPED_TRACE(testing::PrintToString(c.id.substr(0, 10)));
         TempDir folder;
-        WriteHelperFile(folder, 99999, -4000, c.idTime, 1500, c.id.c_str(), L"secret");
+        WriteHelperFile(folder, 99999, -4000, c.idTime, 600, c.id.c_str(), L"secret");
         ProgramProcess helper;
         StartHelper(helper, folder);
         ASSERT_NE(WaitForClipboard(L"secret", 20000), 0u);
