@@ -1,0 +1,115 @@
+#include "helper/helper_rules.h"
+
+#include <climits>
+
+#include "settings/settings_rules.h"
+
+// Digits beyond this bound cannot change a bounded result; stopping here
+// keeps the sum far from overflow whatever the text.
+static const long long kNumberCeiling = 10000000000LL;
+
+static bool IsBlank(wchar_t c)
+{
+    return c == L' ' || c == L'\t';
+}
+
+// False when the text holds no digits.
+static bool ParseHelperNumber(const wchar_t* text, long long* value)
+{
+    if (text == nullptr) {
+        return false;
+    }
+    while (IsBlank(*text)) {
+        ++text;
+    }
+    bool negative = false;
+    if (*text == L'-' || *text == L'+') {
+        negative = *text == L'-';
+        ++text;
+    }
+    if (*text < L'0' || *text > L'9') {
+        return false;
+    }
+    long long sum = 0;
+    for (; *text >= L'0' && *text <= L'9'; ++text) {
+        if (sum < kNumberCeiling) {
+            sum = sum * 10 + (*text - L'0');
+        }
+    }
+    *value = negative ? -sum : sum;
+    return true;
+}
+
+static long long Bound(long long value, long long low, long long high)
+{
+    if (value < low) {
+        return low;
+    }
+    return value > high ? high : value;
+}
+
+int ReadHelperTime(const wchar_t* text, int fallback)
+{
+    long long value = fallback;
+    ParseHelperNumber(text, &value);
+    return static_cast<int>(Bound(value, 0, kHelperMaxTime));
+}
+
+int ReadHelperPosition(const wchar_t* text)
+{
+    long long value = 0;
+    ParseHelperNumber(text, &value);
+    return static_cast<int>(Bound(value, INT_MIN, INT_MAX));
+}
+
+static bool TakesStage(const HelperPlan& plan, HelperStage stage)
+{
+    switch (stage) {
+    case kStageId:
+        return plan.hasId && plan.id_time > 0;
+    case kStagePassword:
+        return plan.hasPassword && plan.pw_time > 0;
+    default:
+        return true;
+    }
+}
+
+HelperStage FirstHelperStage(const HelperPlan& plan)
+{
+    return TakesStage(plan, kStageId) ? kStageId : NextHelperStage(plan, kStageId);
+}
+
+HelperStage NextHelperStage(const HelperPlan& plan, HelperStage stage)
+{
+    if (stage == kStageId && TakesStage(plan, kStagePassword)) {
+        return kStagePassword;
+    }
+    return kStageDone;
+}
+
+int HelperStageTime(const HelperPlan& plan, HelperStage stage)
+{
+    switch (stage) {
+    case kStageId:
+        return plan.id_time;
+    case kStagePassword:
+        return plan.pw_time;
+    default:
+        return 0;
+    }
+}
+
+int RemainingSeconds(long long remainingMs)
+{
+    if (remainingMs <= 0) {
+        return 0;
+    }
+    return static_cast<int>((Bound(remainingMs, 0, kHelperMaxTime) + 999) / 1000);
+}
+
+int PlaceOnMonitor(long long position, long long size, long long monitorStart, long long monitorEnd)
+{
+    long long placed = static_cast<long long>(ClampToScreen(position - monitorStart, size, monitorEnd - monitorStart))
+        + monitorStart;
+    return static_cast<int>(Bound(placed, INT_MIN, INT_MAX));
+}
