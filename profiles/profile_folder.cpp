@@ -90,6 +90,8 @@ static bool FindSelectedProfile(HWND owner, int* row, wchar_t (&path)[MAX_PATH])
         ShowMessage(owner, kNothingSelectedText, L"listview", MB_OK);
         return false;
     }
+    // A text long enough to fill the name buffer could have been cut, but no
+    // path holding it fits either, so a shortened name is never used.
     wchar_t name[MAX_PATH];
     int length = ReadRowText(*row, name);
     if (!BuildProfilePath(path, name, static_cast<size_t>(length))) {

@@ -76,25 +76,27 @@ void SelectRows(const std::vector<int>& rows)
     HoldListDrawing(false);
 }
 
+static void SendListNotification(HWND mainWindow, NMHDR* header, UINT code)
+{
+    header->hwndFrom = g_app.listView;
+    header->idFrom = IDC_PROFILE_LIST;
+    header->code = code;
+    SendMessageW(mainWindow, WM_NOTIFY, IDC_PROFILE_LIST, reinterpret_cast<LPARAM>(header));
+}
+
 void NotifyColumnClick(HWND mainWindow, int column)
 {
     NMLISTVIEW click = {};
-    click.hdr.hwndFrom = g_app.listView;
-    click.hdr.idFrom = IDC_PROFILE_LIST;
-    click.hdr.code = LVN_COLUMNCLICK;
     click.iItem = -1;
     click.iSubItem = column;
-    SendMessageW(mainWindow, WM_NOTIFY, IDC_PROFILE_LIST, reinterpret_cast<LPARAM>(&click));
+    SendListNotification(mainWindow, &click.hdr, LVN_COLUMNCLICK);
 }
 
 void NotifyListClick(HWND mainWindow, UINT code)
 {
     NMITEMACTIVATE click = {};
-    click.hdr.hwndFrom = g_app.listView;
-    click.hdr.idFrom = IDC_PROFILE_LIST;
-    click.hdr.code = code;
     click.iItem = -1;
-    SendMessageW(mainWindow, WM_NOTIFY, IDC_PROFILE_LIST, reinterpret_cast<LPARAM>(&click));
+    SendListNotification(mainWindow, &click.hdr, code);
 }
 
 void WriteProfiles(const std::wstring& base, const std::vector<std::wstring>& names)

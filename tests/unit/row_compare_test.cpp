@@ -12,9 +12,11 @@ TEST(CompareRowTexts, FoldsOnlyAsciiCapitals)
     EXPECT_EQ(CompareRowTexts(L"\xFF21", L"\xFF41"), 0xFF21 - 0xFF41);
     EXPECT_NE(CompareRowTexts(L"\x00C9", L"\x00E9"), 0);
     EXPECT_NE(CompareRowTexts(L"\x0391", L"\x03B1"), 0);
-    // '[' and '@' lie next to A-Z and are not letters.
-    EXPECT_LT(CompareRowTexts(L"@", L"a"), 0);
-    EXPECT_GT(CompareRowTexts(L"[", L"Z"), 0);
+    // '@' and '[' lie next to A-Z and stay where they are, so Z, taken as
+    // z, sorts after '[' and before '{'.
+    EXPECT_EQ(CompareRowTexts(L"@", L"A"), 0x40 - 0x61);
+    EXPECT_EQ(CompareRowTexts(L"[", L"Z"), 0x5B - 0x7A);
+    EXPECT_EQ(CompareRowTexts(L"{", L"Z"), 0x7B - 0x7A);
 }
 
 TEST(CompareRowTexts, ResultIsTheDifferenceOfTheFirstDifferingPair)

@@ -52,6 +52,21 @@ protected:
 
 const Texts kPqrst = { L"P", L"Q", L"R", L"S", L"T" };
 
+TEST_F(ProfileListTest, ListFillsTheClientAreaBelowTheToolbarStrip)
+{
+    SetWindowPos(window(), nullptr, 50, 60, 420, 380, SWP_NOZORDER);
+    PumpMessages();
+    RECT client;
+    GetClientRect(window(), &client);
+    RECT list;
+    GetWindowRect(g_app.listView, &list);
+    MapWindowPoints(nullptr, window(), reinterpret_cast<POINT*>(&list), 2);
+    EXPECT_EQ(list.left, 0);
+    EXPECT_EQ(list.top, 24);
+    EXPECT_EQ(list.right, client.right);
+    EXPECT_EQ(list.bottom, client.bottom);
+}
+
 TEST_F(ProfileListTest, FirstClickOnNameSortsDescendingTheNextAscending)
 {
     WriteProfiles(base.path(), { L"b.bat", L"c.bat", L"a.bat" });
