@@ -59,8 +59,8 @@ protected:
         CreateDirectoryW((base + L"\\ipaddress").c_str(), nullptr);
         WriteBytes(base + L"\\ipaddress\\office.bat", kProfileLine);
         WriteBytes(base + L"\\korvatel.ini", settings);
-        ASSERT_TRUE(CopyFileW(BuiltProgramPath(L"netsh.exe").c_str(), (base + L"\\netsh.exe").c_str(), FALSE));
-        ASSERT_TRUE(CopyFileW(BuiltProgramPath(L"dunmere.exe").c_str(), (base + L"\\dunmere.exe").c_str(), FALSE));
+        ASSERT_TRUE(CopyFileW(BuiltProgramPath(L"netsh_standin.exe").c_str(), (base + L"\\netsh.exe").c_str(), FALSE));
+        ASSERT_TRUE(CopyFileW(BuiltProgramPath(L"dunmere_standin.exe").c_str(), (base + L"\\dunmere.exe").c_str(), FALSE));
     }
 
     // Starts the program and selects its only row. The list's messages carry

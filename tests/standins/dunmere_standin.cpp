@@ -1,6 +1,7 @@
-// Stand-in for the credential helper dunmere.exe. At its start it keeps a
-// copy of the dunmere.ini it finds beside itself (dunmere_seen.ini, absent
-// when there was none), then leaves dunmere_started.txt to say it ran.
+// Stand-in for the credential helper, copied as dunmere.exe into the base
+// directory. At its start it keeps a copy of the dunmere.ini it finds beside
+// itself (dunmere_seen.ini, absent when there was none), then leaves
+// dunmere_started.txt to say it ran.
 #include <windows.h>
 
 #include <string>

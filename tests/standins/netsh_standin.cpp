@@ -1,6 +1,7 @@
-// Stand-in for the system's netsh. A profile's batch file finds it in the
-// current directory before the real one; it appends the arguments it was
-// given, as one UTF-8 line, to netsh.log beside itself.
+// Stand-in for the system's netsh, copied as netsh.exe into the base
+// directory. A profile's batch file finds it in the current directory before
+// the real one; it appends the arguments it was given, as one UTF-8 line, to
+// netsh.log beside itself.
 #include <windows.h>
 
 #include <string>
