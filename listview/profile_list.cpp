@@ -5,6 +5,8 @@
 
 #include "app/app_state.h"
 #include "app/main_window.h"
+#include "app/message_box.h"
+#include "listview/row_compare.h"
 #include "res/resource.h"
 
 namespace {
@@ -15,6 +17,26 @@ struct ColumnEntry {
 };
 
 ColumnEntry g_columns[kProfileColumnCount];
+
+// The sorted column's texts by row key: each row's text, cut to the
+// characters that take part in ordering, packed one after the other. It
+// exists only while LVM_SORTITEMS runs, because the list allows no text
+// reads from inside the comparison.
+struct SortTable {
+    int count;
+    size_t* offsets;  // where each key's text starts in texts
+    wchar_t* texts;
+};
+
+SortTable g_sortTable;
+
+enum { kSortTextCapacity = kRowCompareLength + 1 };
+
+// The row states that a click marks and a move clears, always together.
+const UINT kRowMarks = LVIS_FOCUSED | LVIS_SELECTED | LVIS_DROPHILITED;
+
+// Most rows one move command takes.
+enum { kMoveCapacity = 1000 };
 
 } // namespace
 
@@ -59,19 +81,195 @@ void PlaceProfileList(int clientWidth, int clientHeight)
     MoveWindow(g_app.listView, 0, kToolbarStripHeight, clientWidth, height > 0 ? height : 0, TRUE);
 }
 
-void SortProfileList(HWND, int)
+int ReadRowText(int row, wchar_t (&text)[MAX_PATH])
 {
+    ZeroMemory(text, sizeof(text));
+    LVITEMW item = {};
+    item.iSubItem = 0;
+    item.pszText = text;
+    item.cchTextMax = MAX_PATH;
+    return static_cast<int>(SendMessageW(g_app.listView, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item)));
 }
 
-int CALLBACK CompareProfileRows(LPARAM, LPARAM, LPARAM)
+void HoldListDrawing(bool hold)
 {
-    return 0;
+    SendMessageW(g_app.listView, WM_SETREDRAW, hold ? FALSE : TRUE, 0);
+    if (!hold) {
+        InvalidateRect(g_app.listView, nullptr, TRUE);
+    }
+}
+
+static void SetRowKey(int row, LPARAM key)
+{
+    LVITEMW item = {};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    item.lParam = key;
+    SendMessageW(g_app.listView, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+// Numbers the rows 0 ... n-1 from the top, so every key is distinct and
+// names a table entry, and copies the column's texts under those keys.
+static bool BuildSortTable(int column, int count)
+{
+    size_t offsetsSize = sizeof(size_t) * static_cast<size_t>(count);
+    size_t textsSize = sizeof(wchar_t) * kSortTextCapacity * static_cast<size_t>(count);
+    void* block = HeapAlloc(GetProcessHeap(), 0, offsetsSize + textsSize);
+    if (block == nullptr) {
+        return false;
+    }
+    g_sortTable.count = count;
+    g_sortTable.offsets = static_cast<size_t*>(block);
+    g_sortTable.texts = reinterpret_cast<wchar_t*>(static_cast<char*>(block) + offsetsSize);
+    size_t used = 0;
+    for (int row = 0; row < count; ++row) {
+        SetRowKey(row, row);
+        wchar_t* text = g_sortTable.texts + used;
+        text[0] = L'\0';
+        LVITEMW item = {};
+        item.iSubItem = column;
+        item.pszText = text;
+        item.cchTextMax = kSortTextCapacity;
+        LRESULT length = SendMessageW(g_app.listView, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+        g_sortTable.offsets[row] = used;
+        used += static_cast<size_t>(length) + 1;
+    }
+    return true;
+}
+
+static void FreeSortTable()
+{
+    HeapFree(GetProcessHeap(), 0, g_sortTable.offsets);
+    g_sortTable = SortTable();
+}
+
+static bool SortByColumn(int column)
+{
+    int count = static_cast<int>(SendMessageW(g_app.listView, LVM_GETITEMCOUNT, 0, 0));
+    if (count < 0 || !BuildSortTable(column, count)) {
+        return false;
+    }
+    LRESULT sorted = SendMessageW(g_app.listView, LVM_SORTITEMS, column, reinterpret_cast<LPARAM>(CompareProfileRows));
+    FreeSortTable();
+    return sorted == TRUE;
+}
+
+// Renumbering every row would otherwise have the list redraw row by row.
+static bool SortHoldingDrawing(int column)
+{
+    HoldListDrawing(true);
+    bool sorted = SortByColumn(column);
+    HoldListDrawing(false);
+    return sorted;
+}
+
+void SortProfileList(HWND owner, int column)
+{
+    if (column < 0 || column >= kProfileColumnCount) {
+        return;
+    }
+    int& direction = g_app.sortDirection[column];
+    direction = direction == 1 ? 2 : 1;
+    if (!SortHoldingDrawing(column)) {
+        ShowMessage(owner, L"ソート失敗", L"Error", MB_OK);
+    }
+}
+
+static const wchar_t* SortTextOf(LPARAM key)
+{
+    if (g_sortTable.texts == nullptr || key < 0 || key >= g_sortTable.count) {
+        return L"";
+    }
+    return g_sortTable.texts + g_sortTable.offsets[key];
+}
+
+int CALLBACK CompareProfileRows(LPARAM firstKey, LPARAM secondKey, LPARAM column)
+{
+    int result = CompareRowTexts(SortTextOf(firstKey), SortTextOf(secondKey));
+    bool ascending = column >= 0 && column < kProfileColumnCount && g_app.sortDirection[column] == 1;
+    return ascending ? result : -result;
+}
+
+static void SetRowMarks(int row, UINT state)
+{
+    LVITEMW item = {};
+    item.state = state;
+    item.stateMask = kRowMarks;
+    SendMessageW(g_app.listView, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&item));
 }
 
 void MarkSelectedRows()
 {
+    int count = static_cast<int>(SendMessageW(g_app.listView, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        LRESULT state = SendMessageW(g_app.listView, LVM_GETITEMSTATE, row, LVIS_FOCUSED | LVIS_SELECTED);
+        SetRowMarks(row, state != 0 ? kRowMarks : 0);
+    }
 }
 
-void MoveSelectedProfiles(HWND, int)
+// Takes the selected rows from the top, clearing their marks on the way.
+static int CollectSelectedRows(int count, int (&rows)[kMoveCapacity])
 {
+    int collected = 0;
+    while (collected < count && collected < kMoveCapacity) {
+        int row = static_cast<int>(SendMessageW(g_app.listView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+        if (row == -1) {
+            break;
+        }
+        rows[collected++] = row;
+        SetRowMarks(row, 0);
+    }
+    return collected;
+}
+
+// A moved row keeps its text and its own key, so keys stay distinct.
+static void MoveRow(int row, int target)
+{
+    wchar_t text[MAX_PATH];
+    ReadRowText(row, text);
+    LVITEMW key = {};
+    key.mask = LVIF_PARAM;
+    key.iItem = row;
+    SendMessageW(g_app.listView, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&key));
+    SendMessageW(g_app.listView, LVM_DELETEITEM, row, 0);
+    LVITEMW moved = {};
+    moved.mask = LVIF_TEXT | LVIF_PARAM;
+    moved.iItem = target;
+    moved.pszText = text;
+    moved.lParam = key.lParam;
+    SendMessageW(g_app.listView, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&moved));
+}
+
+void MoveSelectedProfiles(HWND owner, int direction)
+{
+    int count = static_cast<int>(SendMessageW(g_app.listView, LVM_GETITEMCOUNT, 0, 0));
+    if (SendMessageW(g_app.listView, LVM_GETSELECTEDCOUNT, 0, 0) > kMoveCapacity) {
+        ShowMessage(owner, L"一度に移動できるのは1000項目までです。", L"項目移動", MB_OK);
+        return;
+    }
+    int rows[kMoveCapacity];
+    ZeroMemory(rows, sizeof(rows));
+    int collected = count > 0 ? CollectSelectedRows(count, rows) : 0;
+    if (collected == 0) {
+        ShowMessage(owner, L"項目を選んで下さい。", L"項目移動", MB_OK);
+        return;
+    }
+    HoldListDrawing(true);
+    if (direction == 0) {
+        // From the top: each row trades places with the one above it, which
+        // leaves the indices of the rows still to come untouched.
+        for (int i = 0; i < collected; ++i) {
+            if (rows[i] > 0) {
+                MoveRow(rows[i], rows[i] - 1);
+            }
+        }
+    } else {
+        // From the bottom, so that a row just moved down is never met again.
+        for (int i = collected - 1; i >= 0; --i) {
+            if (rows[i] < count - 1) {
+                MoveRow(rows[i], rows[i] + 1);
+            }
+        }
+    }
+    HoldListDrawing(false);
 }

@@ -10,13 +10,25 @@ void CreateProfileListView(HWND mainWindow);
 // Places the list below the toolbar strip for a client area of this size.
 void PlaceProfileList(int clientWidth, int clientHeight);
 
-// LVN_COLUMNCLICK: toggles the column's direction and sorts by it.
+// A row's item text, the profile file's name; returns its length. Every
+// name a folder search yields fits the buffer whole.
+int ReadRowText(int row, wchar_t (&text)[MAX_PATH]);
+
+// While held, the list does not draw after each row change; releasing the
+// hold draws it once.
+void HoldListDrawing(bool hold);
+
+// LVN_COLUMNCLICK: toggles the column's direction and sorts by it. The rows
+// are renumbered 0 ... n-1 from the top just before the sort.
 void SortProfileList(HWND owner, int column);
 
+// Orders two rows by their keys in the column given; valid only inside the
+// sort that SortProfileList starts.
 int CALLBACK CompareProfileRows(LPARAM firstKey, LPARAM secondKey, LPARAM column);
 
 // NM_CLICK: selected rows become selected, focused and drop-highlighted.
 void MarkSelectedRows();
 
-// direction 0 moves the selected rows up one place, 1 down.
+// direction 0 moves the selected rows up one place, 1 down. More than 1000
+// selected rows are refused as a whole.
 void MoveSelectedProfiles(HWND owner, int direction);

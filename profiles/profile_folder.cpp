@@ -1,17 +1,151 @@
 #include "profiles/profile_folder.h"
 
+#include <commctrl.h>
+#include <shellapi.h>
+#include <strsafe.h>
+
+#include "app/app_state.h"
+#include "app/message_box.h"
+#include "app/paths.h"
+#include "listview/profile_list.h"
+#include "settings/helper_settings.h"
+
+static const wchar_t kProfilePattern[] = L"*.bat";
+static const wchar_t kHelperProgram[] = L"dunmere.exe";
+
+static const wchar_t kNothingSelectedText[] = L"項目を選択して下さい";
+static const wchar_t kPathTooLongText[] = L"パスが長すぎるため、このプロファイルは扱えません。";
+static const wchar_t kDeleteFailedFormat[] =
+    L"%ls\r\nを削除できませんでした。\r\n読み取り専用のファイルか、ほかのプログラムが使用中です。";
+static const wchar_t kElevationFailedFormat[] = L"%ls could not be started as administrator";
+
+// Room for a whole path of MAX_PATH characters inside any of the messages.
+enum { kFormatRoom = 128, kPathMessageCapacity = MAX_PATH + kFormatRoom };
+static_assert(ARRAYSIZE(kDeleteFailedFormat) < kFormatRoom, "the delete message must hold a whole path");
+static_assert(ARRAYSIZE(kElevationFailedFormat) < kFormatRoom, "the elevation message must hold a whole path");
+
+static void ShowPathMessage(HWND owner, const wchar_t* format, const wchar_t (&path)[MAX_PATH],
+                            const wchar_t* caption, UINT type)
+{
+    wchar_t text[kPathMessageCapacity];
+    ZeroMemory(text, sizeof(text));
+    if (SUCCEEDED(StringCchPrintfW(text, ARRAYSIZE(text), format, path))) {
+        ShowMessage(owner, text, caption, type);
+    }
+}
+
+static void ShowPathTooLong(HWND owner)
+{
+    ShowMessage(owner, kPathTooLongText, L"Error", MB_OK | MB_ICONWARNING);
+}
+
+static bool IsDotEntry(const wchar_t* name)
+{
+    return lstrcmpW(name, L".") == 0 || lstrcmpW(name, L"..") == 0;
+}
+
+static void InsertProfileRow(int index, wchar_t* name)
+{
+    LVITEMW item = {};
+    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
+    item.iItem = index;
+    item.iSubItem = 0;
+    item.pszText = name;
+    item.iImage = 0;
+    item.lParam = index;
+    SendMessageW(g_app.listView, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+}
+
 void RefreshProfileList()
 {
+    SendMessageW(g_app.listView, LVM_DELETEALLITEMS, 0, 0);
+    wchar_t pattern[MAX_PATH];
+    if (!BuildProfilePath(pattern, kProfilePattern, ARRAYSIZE(kProfilePattern) - 1)) {
+        ShowPathTooLong(g_app.mainWindow);
+        return;
+    }
+    WIN32_FIND_DATAW entry;
+    HANDLE search = FindFirstFileW(pattern, &entry);
+    if (search == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    int index = 0;
+    HoldListDrawing(true);
+    do {
+        if (!IsDotEntry(entry.cFileName)) {
+            InsertProfileRow(index, entry.cFileName);
+            ++index;
+        }
+    } while (FindNextFileW(search, &entry));
+    FindClose(search);
+    HoldListDrawing(false);
 }
 
-void DeleteSelectedProfile(HWND)
+// The first selected row and its profile file's full path. False, after
+// telling the user why, when there is none or the path does not fit.
+static bool FindSelectedProfile(HWND owner, int* row, wchar_t (&path)[MAX_PATH])
 {
+    *row = static_cast<int>(SendMessageW(g_app.listView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    if (*row == -1) {
+        ShowMessage(owner, kNothingSelectedText, L"listview", MB_OK);
+        return false;
+    }
+    // A text long enough to fill the name buffer could have been cut, but no
+    // path holding it fits either, so a shortened name is never used.
+    wchar_t name[MAX_PATH];
+    int length = ReadRowText(*row, name);
+    if (!BuildProfilePath(path, name, static_cast<size_t>(length))) {
+        ShowPathTooLong(owner);
+        return false;
+    }
+    return true;
 }
 
-void ApplySelectedProfile(HWND)
+void DeleteSelectedProfile(HWND owner)
 {
+    int row = -1;
+    wchar_t path[MAX_PATH];
+    if (!FindSelectedProfile(owner, &row, path)) {
+        return;
+    }
+    // A file that stays (read-only, in use) keeps its row; one that is
+    // already gone loses it.
+    DWORD error = DeleteFileW(path) ? ERROR_SUCCESS : GetLastError();
+    if (error == ERROR_SUCCESS || error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
+        SendMessageW(g_app.listView, LVM_DELETEITEM, row, 0);
+        return;
+    }
+    ShowPathMessage(owner, kDeleteFailedFormat, path, L"Error", MB_OK | MB_ICONWARNING);
 }
 
-void RunElevated(HWND, const wchar_t*)
+void ApplySelectedProfile(HWND owner)
 {
+    int row = -1;
+    wchar_t path[MAX_PATH];
+    if (!FindSelectedProfile(owner, &row, path)) {
+        return;
+    }
+    SetCurrentDirectoryW(g_app.baseDirectory);
+    // The helper file is complete on disk before the helper starts; neither
+    // the helper nor the elevated file is waited for.
+    if (g_app.settings.pw_mode != 0) {
+        SaveHelperSettings();
+        ShellExecuteW(owner, L"open", kHelperProgram, nullptr, nullptr, SW_SHOWNORMAL);
+    }
+    RunElevated(owner, path);
+}
+
+void RunElevated(HWND owner, const wchar_t (&path)[MAX_PATH])
+{
+    SHELLEXECUTEINFOW request = {};
+    request.cbSize = sizeof(request);
+    request.fMask = 0;
+    request.hwnd = owner;
+    request.lpVerb = L"runas";
+    request.lpFile = path;
+    request.nShow = SW_SHOWNORMAL;
+    if (ShellExecuteExW(&request)) {
+        return;
+    }
+    ShowPathMessage(owner, kElevationFailedFormat, path, L"Error", MB_ICONERROR);
 }
