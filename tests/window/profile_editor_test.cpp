@@ -184,6 +184,12 @@ TEST_F(EditorTest, ChangingAnOctetLeavesTwoFilesAndChangingTheMaskReplacesOne)
               (std::vector<std::wstring>{ L"Ethernet_192_168_1_10.bat", L"Ethernet_192_168_2_10.bat" }));
     EXPECT_EQ(ReadBytes(ProfilePath(L"Ethernet_192_168_1_10.bat")), kEthernetLine);
 
+    // The list was refilled from the folder when the editor closed.
+    LVFINDINFOW find = {};
+    find.flags = LVFI_STRING;
+    find.psz = L"Ethernet_192_168_1_10.bat";
+    SelectRow(static_cast<int>(SendMessageW(g_app.listView, LVM_FINDITEMW, static_cast<WPARAM>(-1),
+                                            reinterpret_cast<LPARAM>(&find))));
     ASSERT_TRUE(RunEditor(IDM_EDIT, [](HWND dialog) {
         SetItemText(dialog, IDC_EDITOR_MASK3, L"0");
         ClickButton(dialog, IDC_EDITOR_SET);
