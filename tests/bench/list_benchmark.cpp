@@ -60,11 +60,11 @@ double Median(double (&values)[kRuns])
 void WriteProfileFiles(const TempDir& base, int count)
 {
     CreateDirectoryW((base / L"ipaddress").c_str(), nullptr);
-    unsigned seed = 2024;
+    unsigned state = 2024;
     for (int i = 0; i < count; ++i) {
-        seed = seed * 1103515245u + 12345u;
+        state = state * 1103515245u + 12345u;
         wchar_t name[64] = {};
-        swprintf(name, ARRAYSIZE(name), L"ipaddress\\Eth%u_%05u_%05d.bat", seed % 7, (seed >> 8) % 100000, i);
+        swprintf(name, ARRAYSIZE(name), L"ipaddress\\Eth%u_%05u_%05d.bat", state % 7, (state >> 8) % 100000, i);
         HANDLE file = CreateFileW((base / name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
         CloseHandle(file);

@@ -119,13 +119,13 @@ LRESULT CALLBACK WatchListReads(HWND list, UINT message, WPARAM wParam, LPARAM l
 TEST_F(ProfileListTest, ManyRowsSortWithoutReadingTheListDuringTheSort)
 {
     Texts texts;
-    unsigned seed = 12345;
+    unsigned state = 12345;
     const wchar_t alphabet[] = L"aAbB_z.Z0\xFF21\xFF41";
     for (int i = 0; i < 400; ++i) {
         std::wstring text;
         for (int length = 1 + i % 4; length > 0; --length) {
-            seed = seed * 1103515245u + 12345u;
-            text += alphabet[(seed >> 16) % (ARRAYSIZE(alphabet) - 1)];
+            state = state * 1103515245u + 12345u;
+            text += alphabet[(state >> 16) % (ARRAYSIZE(alphabet) - 1)];
         }
         texts.push_back(text);
     }
