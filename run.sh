@@ -6,13 +6,13 @@ set -euo pipefail
 source "$(dirname "$0")/tools/common.sh"
 
 install_prerequisites
-build_all --target korvatel
+build_all --target korvatel --target dunmere
 prepare_wine_prefix
 
 DEMO_DIR=$BUILD_DIR/demo
 mkdir -p "$DEMO_DIR/ipaddress"
 cp -n "$KORVATEL_ROOT"/tools/demo/*.bat "$DEMO_DIR/ipaddress/" 2>/dev/null || true
-cp "$BUILD_DIR/korvatel.exe" "$DEMO_DIR/"
+cp "$BUILD_DIR/korvatel.exe" "$BUILD_DIR/dunmere.exe" "$DEMO_DIR/"
 
 if [ -n "${DISPLAY:-}" ]; then
     cd "$DEMO_DIR" && exec wine explorer /desktop=KORVATEL,800x600 korvatel.exe

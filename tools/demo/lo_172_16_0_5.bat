@@ -1,1 +1,0 @@
-netsh interface ip set address "lo" static 172.16.0.5 255.255.0.0
