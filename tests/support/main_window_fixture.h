@@ -58,27 +58,6 @@ protected:
     HWND window() const { return g_app.mainWindow; }
     std::wstring BasePath(const std::wstring& relative) const { return base / relative; }
 
-    void WriteIni(const std::wstring& fileName, const std::wstring& lines)
-    {
-        std::string bytes = "[Setting]\r\n";
-        for (wchar_t unit : lines) {
-            bytes += static_cast<char>(unit);
-        }
-        WriteBytes(BasePath(fileName), bytes);
-    }
-
-    int IniInt(const std::wstring& fileName, const wchar_t* key, int fallback = -99999)
-    {
-        return static_cast<int>(GetPrivateProfileIntW(L"Setting", key, fallback, BasePath(fileName).c_str()));
-    }
-
-    std::wstring IniText(const std::wstring& fileName, const wchar_t* key)
-    {
-        wchar_t text[1024] = {};
-        GetPrivateProfileStringW(L"Setting", key, L"<missing>", text, ARRAYSIZE(text), BasePath(fileName).c_str());
-        return text;
-    }
-
     // Exactly one message box since the last check, owned by the main window.
     void ExpectOneMessage(const std::wstring& text, const std::wstring& caption, UINT type)
     {
