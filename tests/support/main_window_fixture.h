@@ -7,35 +7,67 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
+#include "app/app_state.h"
+#include "app/application.h"
 #include "support/message_capture.h"
 #include "support/temp_dir.h"
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    void SetUp() override { SetCurrentDirectoryW(base.path().c_str()); }
 
-    // Runs start-up as the program does (settings, class, window) and shows
-    // the window. Files the test wants the program to find go in base first.
-    // May be called again after CloseProgram, as a new start of the program.
-    void StartProgram();
-    // Closes the main window as the caption's close box does; its closing
-    // steps (both INI files) run.
-    void CloseProgram();
-    // Handles every message waiting in this thread's queue.
-    void PumpMessages();
+    void TearDown() override
+    {
+        CloseProgram();
+        UnregisterClassW(kMainWindowClass, GetModuleHandleW(nullptr));
+        SetCurrentDirectoryW((base / L"..").c_str());   // so that base can be removed
+    }
 
-    HWND window() const;
+    // Start-up as the program runs it, on the files the test put in base;
+    // may follow CloseProgram as a new start.
+    void StartProgram()
+    {
+        ResetAppState();
+        UnregisterClassW(kMainWindowClass, GetModuleHandleW(nullptr));
+        PrepareApplication();
+        ASSERT_TRUE(RegisterMainWindow(GetModuleHandleW(nullptr)));
+        ASSERT_NE(g_app.mainWindow, nullptr);
+        ShowWindow(g_app.mainWindow, SW_SHOWNORMAL);
+        PumpMessages();
+    }
+
+    // As the caption's close box does: both INI files are written.
+    void CloseProgram()
+    {
+        SendMessageW(g_app.mainWindow, WM_CLOSE, 0, 0);
+        PumpMessages();
+        EXPECT_FALSE(IsWindow(g_app.mainWindow));
+    }
+
+    void PumpMessages()
+    {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+
+    HWND window() const { return g_app.mainWindow; }
     std::wstring BasePath(const std::wstring& relative) const { return base / relative; }
-    // Writes lines of "key=value" into section "Setting" of an INI file of the base directory.
-    void WriteIni(const std::wstring& fileName, const std::wstring& lines);
-    int IniInt(const std::wstring& fileName, const wchar_t* key, int fallback = -99999);
-    std::wstring IniText(const std::wstring& fileName, const wchar_t* key);
+
+    // Exactly one message box since the last check, owned by the main window.
+    void ExpectOneMessage(const std::wstring& text, const std::wstring& caption, UINT type)
+    {
+        ASSERT_EQ(capture.messages().size(), 1u);
+        const CapturedMessage& shown = capture.messages()[0];
+        EXPECT_EQ(std::tie(shown.text, shown.caption, shown.type, shown.owner),
+                  std::tie(text, caption, type, g_app.mainWindow));
+        capture.clear();
+    }
 
     TempDir base;
     MessageCapture capture;
-
-private:
-    wchar_t savedDirectory_[MAX_PATH] = {};
 };

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "app/message_box.h"
+
 struct CapturedMessage {
     HWND owner;
     std::wstring text;
@@ -15,15 +17,19 @@ struct CapturedMessage {
 
 class MessageCapture {
 public:
-    MessageCapture();
-    ~MessageCapture();
-    MessageCapture(const MessageCapture&) = delete;
-    MessageCapture& operator=(const MessageCapture&) = delete;
+    MessageCapture() { active_ = this; g_messageBoxHook = &Record; }
+    ~MessageCapture() { g_messageBoxHook = nullptr; }
 
     const std::vector<CapturedMessage>& messages() const { return messages_; }
     void clear() { messages_.clear(); }
 
 private:
-    static int Record(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type);
+    static int Record(HWND owner, const wchar_t* text, const wchar_t* caption, UINT type)
+    {
+        active_->messages_.push_back({ owner, text, caption, type });
+        return IDOK;
+    }
+
+    static inline MessageCapture* active_ = nullptr;
     std::vector<CapturedMessage> messages_;
 };

@@ -3,27 +3,68 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
 #include <string>
 
 class TempDir {
 public:
-    TempDir();
-    ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
+    TempDir()
+    {
+        wchar_t folder[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, folder);
+        static unsigned counter = 0;
+        do {
+            path_ = folder + (L"kvt" + std::to_wstring(GetCurrentProcessId()) + L"_" + std::to_wstring(++counter));
+        } while (!CreateDirectoryW(path_.c_str(), nullptr) && GetLastError() == ERROR_ALREADY_EXISTS);
+    }
+
+    // The shell removes the whole tree, read-only files included.
+    ~TempDir()
+    {
+        std::wstring from = path_ + L'\0';
+        SHFILEOPSTRUCTW removal = {};
+        removal.wFunc = FO_DELETE;
+        removal.pFrom = from.c_str();
+        removal.fFlags = FOF_NO_UI;
+        SHFileOperationW(&removal);
+    }
 
     const std::wstring& path() const { return path_; }
-    // path() + L"\\" + relative
-    std::wstring operator/(const std::wstring& relative) const;
+    std::wstring operator/(const std::wstring& relative) const { return path_ + L"\\" + relative; }
 
 private:
     std::wstring path_;
 };
 
-void RemoveTree(const std::wstring& path);
-bool FileExists(const std::wstring& path);
-void WriteBytes(const std::wstring& path, const std::string& bytes);
-std::string ReadBytes(const std::wstring& path);
+inline bool FileExists(const std::wstring& path)
+{
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+inline void WriteBytes(const std::wstring& path, const std::string& bytes)
+{
+    std::ofstream file(path.c_str(), std::ios::binary);
+    ASSERT_TRUE(file << bytes) << "cannot write a test file";
+}
+
+inline std::string ReadBytes(const std::wstring& path)
+{
+    std::ifstream file(path.c_str(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
 // Reads a whole file of UTF-8 or ANSI text as UTF-16 in the given code page.
-std::wstring ReadText(const std::wstring& path, UINT codePage = CP_ACP);
+inline std::wstring ReadText(const std::wstring& path, UINT codePage = CP_ACP)
+{
+    std::string bytes = ReadBytes(path);
+    std::wstring text(bytes.size(), L'\0');   // no more units than bytes
+    int length = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), &text[0],
+                                     static_cast<int>(text.size()));
+    text.resize(static_cast<size_t>(length));
+    return text;
+}

@@ -1,249 +1,238 @@
-// The profile list: sorting by column, marking after a click, moving rows.
+// The profile list and the folder behind it.
 #include <windows.h>
 
 #include <commctrl.h>
-#include <gtest/gtest.h>
 
-#include <algorithm>
-#include <string>
-#include <vector>
+#include <set>
 
-#include "app/app_state.h"
 #include "listview/profile_list.h"
-#include "listview/row_compare.h"
 #include "profiles/profile_folder.h"
+#include "res/resource.h"
 #include "support/main_window_fixture.h"
-#include "support/profile_rows.h"
 
 namespace {
 
 typedef std::vector<std::wstring> Texts;
 
 const UINT kMarks = LVIS_FOCUSED | LVIS_SELECTED | LVIS_DROPHILITED;
+const wchar_t kPathTooLong[] = L"パスが長すぎるため、このプロファイルは扱えません。";
 
-class ProfileListTest : public MainWindowTest {
-protected:
-    void SetUp() override
-    {
-        MainWindowTest::SetUp();
-        StartProgram();
+// One value per row, top to bottom.
+template <typename Value>
+std::vector<Value> Rows(Value (*read)(int row))
+{
+    std::vector<Value> values;
+    for (int row = 0; row < ListView_GetItemCount(g_app.listView); ++row) {
+        values.push_back(read(row));
     }
+    return values;
+}
 
-    void Move(int direction) { MoveSelectedProfiles(window(), direction); }
+std::wstring TextOf(int row)
+{
+    wchar_t text[MAX_PATH];
+    ReadRowText(row, text);
+    return text;
+}
 
-    // Moves the given rows of texts and returns the new order.
-    Texts MoveRows(const Texts& texts, const std::vector<int>& rows, int direction)
-    {
-        FillRows(texts);
-        SelectRows(rows);
-        Move(direction);
-        return RowTexts();
+LPARAM KeyOf(int row)
+{
+    LVITEMW item = {};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    ListView_GetItem(g_app.listView, &item);
+    return item.lParam;
+}
+
+UINT MarksOf(int row)
+{
+    return ListView_GetItemState(g_app.listView, row, kMarks);
+}
+
+// Replaces the rows by these texts with the keys 0 ... n-1, as a refresh does.
+void FillRows(const Texts& texts)
+{
+    HoldListDrawing(true);
+    ListView_DeleteAllItems(g_app.listView);
+    for (size_t i = 0; i < texts.size(); ++i) {
+        LVITEMW item = {};
+        item.mask = LVIF_TEXT | LVIF_PARAM;
+        item.iItem = static_cast<int>(i);
+        item.pszText = const_cast<wchar_t*>(texts[i].c_str());
+        item.lParam = static_cast<LPARAM>(i);
+        ListView_InsertItem(g_app.listView, &item);
     }
+    HoldListDrawing(false);
+}
 
-    void ExpectMoveMessage()
-    {
-        ASSERT_EQ(capture.messages().size(), 1u);
-        EXPECT_EQ(capture.messages()[0].text, L"項目を選んで下さい。");
-        EXPECT_EQ(capture.messages()[0].caption, L"項目移動");
-        EXPECT_EQ(capture.messages()[0].type, static_cast<UINT>(MB_OK));
-        EXPECT_EQ(capture.messages()[0].owner, window());
+void MarkRows(const std::vector<int>& rows, UINT state)
+{
+    for (int row : rows) {
+        ListView_SetItemState(g_app.listView, row, state, kMarks);
     }
-};
-
-const Texts kPqrst = { L"P", L"Q", L"R", L"S", L"T" };
-
-TEST_F(ProfileListTest, ListFillsTheClientAreaBelowTheToolbarStrip)
-{
-    SetWindowPos(window(), nullptr, 50, 60, 420, 380, SWP_NOZORDER);
-    PumpMessages();
-    RECT client;
-    GetClientRect(window(), &client);
-    RECT list;
-    GetWindowRect(g_app.listView, &list);
-    MapWindowPoints(nullptr, window(), reinterpret_cast<POINT*>(&list), 2);
-    EXPECT_EQ(list.left, 0);
-    EXPECT_EQ(list.top, 24);
-    EXPECT_EQ(list.right, client.right);
-    EXPECT_EQ(list.bottom, client.bottom);
 }
 
-TEST_F(ProfileListTest, FirstClickOnNameSortsDescendingTheNextAscending)
+void Notify(UINT code, int column = 0)
 {
-    WriteProfiles(base.path(), { L"b.bat", L"c.bat", L"a.bat" });
-    RefreshProfileList();
-    // A real click on the header, as the user makes it.
-    HWND header = ListView_GetHeader(g_app.listView);
-    SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 5));
-    SendMessageW(header, WM_LBUTTONUP, 0, MAKELPARAM(10, 5));
-    EXPECT_EQ(RowTexts(), (Texts{ L"c.bat", L"b.bat", L"a.bat" }));
-    EXPECT_EQ(g_app.sortDirection[0], 2);
-    NotifyColumnClick(window(), 0);
-    EXPECT_EQ(RowTexts(), (Texts{ L"a.bat", L"b.bat", L"c.bat" }));
-    EXPECT_EQ(g_app.sortDirection[0], 1);
-    EXPECT_TRUE(capture.messages().empty());
+    NMITEMACTIVATE info = {};
+    info.hdr.hwndFrom = g_app.listView;
+    info.hdr.idFrom = IDC_PROFILE_LIST;
+    info.hdr.code = code;
+    info.iItem = -1;
+    info.iSubItem = column;
+    SendMessageW(g_app.mainWindow, WM_NOTIFY, IDC_PROFILE_LIST, reinterpret_cast<LPARAM>(&info));
 }
 
-TEST_F(ProfileListTest, NameOrderFoldsOnlyAsciiCapitals)
-{
-    FillRows({ L"\xFF41.bat", L"ab.bat", L"B.bat", L"\xFF21.bat", L"a_x.bat", L"Abc.bat" });
-    NotifyColumnClick(window(), 0);
-    NotifyColumnClick(window(), 0);
-    EXPECT_EQ(RowTexts(), (Texts{ L"a_x.bat", L"ab.bat", L"Abc.bat", L"B.bat", L"\xFF21.bat", L"\xFF41.bat" }));
-}
-
-TEST_F(ProfileListTest, QuestionColumnHasNoTextsAndKeepsTheOrder)
-{
-    FillRows({ L"c.bat", L"a.bat", L"b.bat" });
-    NotifyColumnClick(window(), 1);
-    EXPECT_EQ(g_app.sortDirection[1], 1);
-    EXPECT_EQ(RowTexts(), (Texts{ L"c.bat", L"a.bat", L"b.bat" }));
-    EXPECT_TRUE(capture.messages().empty());
-}
-
-// Records text reads that reach the list while it sorts.
+// Counts text reads that reach the list while it sorts.
 WNDPROC g_listProcedure = nullptr;
 int g_sortDepth = 0;
 int g_readsDuringSort = 0;
 
 LRESULT CALLBACK WatchListReads(HWND list, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (g_sortDepth > 0 && (message == LVM_FINDITEMW || message == LVM_GETITEMTEXTW)) {
-        ++g_readsDuringSort;
-    }
-    g_sortDepth += message == LVM_SORTITEMS ? 1 : 0;
+    bool sort = message == LVM_SORTITEMS || message == LVM_SORTITEMSEX;
+    g_readsDuringSort += g_sortDepth > 0 && (message == LVM_FINDITEMW || message == LVM_GETITEMTEXTW);
+    g_sortDepth += sort;
     LRESULT result = CallWindowProcW(g_listProcedure, list, message, wParam, lParam);
-    g_sortDepth -= message == LVM_SORTITEMS ? 1 : 0;
+    g_sortDepth -= sort;
     return result;
 }
 
-TEST_F(ProfileListTest, ManyRowsSortWithoutReadingTheListDuringTheSort)
+using ProfileListTest = MainWindowTest;
+
+TEST_F(ProfileListTest, ListFillsTheClientAreaBelowTheToolbar)
 {
-    Texts texts;
-    unsigned state = 12345;
-    const wchar_t alphabet[] = L"aAbB_z.Z0\xFF21\xFF41";
-    for (int i = 0; i < 400; ++i) {
-        std::wstring text;
-        for (int length = 1 + i % 4; length > 0; --length) {
-            state = state * 1103515245u + 12345u;
-            text += alphabet[(state >> 16) % (ARRAYSIZE(alphabet) - 1)];
-        }
-        texts.push_back(text);
-    }
-    FillRows(texts);
+    StartProgram();
+    SetWindowPos(window(), nullptr, 50, 60, 420, 380, SWP_NOZORDER);
+    RECT client, list;
+    GetClientRect(window(), &client);
+    GetWindowRect(g_app.listView, &list);
+    MapWindowPoints(nullptr, window(), reinterpret_cast<POINT*>(&list), 2);
+    RECT expected = { 0, 24, client.right, client.bottom };
+    EXPECT_TRUE(EqualRect(&list, &expected));
+}
+
+TEST_F(ProfileListTest, SortsByNameWithoutReadingTheListDuringTheSort)
+{
+    StartProgram();
+    FillRows({ L"b.bat", L"c.bat", L"a.bat" });
+    Notify(LVN_COLUMNCLICK, 1);   // "?" has no texts: every row compares equal
+    EXPECT_EQ(Rows(TextOf), (Texts{ L"b.bat", L"c.bat", L"a.bat" }));
     g_listProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(g_app.listView, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WatchListReads)));
-    g_readsDuringSort = 0;
-    NotifyColumnClick(window(), 0);
+    Notify(LVN_COLUMNCLICK, 0);   // the first click sorts descending
+    EXPECT_EQ(Rows(TextOf), (Texts{ L"c.bat", L"b.bat", L"a.bat" }));
+    Notify(LVN_COLUMNCLICK, 0);
+    EXPECT_EQ(Rows(TextOf), (Texts{ L"a.bat", L"b.bat", L"c.bat" }));
     SetWindowLongPtrW(g_app.listView, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_listProcedure));
     EXPECT_EQ(g_readsDuringSort, 0);
+}
 
-    Texts shown = RowTexts();
-    ASSERT_EQ(shown.size(), texts.size());
-    for (size_t i = 1; i < shown.size(); ++i) {
-        ASSERT_GE(CompareRowTexts(shown[i - 1].c_str(), shown[i].c_str()), 0) << "rows " << i - 1 << " and " << i;
+TEST_F(ProfileListTest, ClickMarksRowsAndMovesTakeEachSelectedRowOnePlaceWithItsKey)
+{
+    StartProgram();
+    const Texts pqrst = { L"P", L"Q", L"R", L"S", L"T" };
+    FillRows(pqrst);
+    MarkRows({ 0 }, LVIS_FOCUSED);
+    MarkRows({ 2, 3 }, LVIS_SELECTED);
+    MarkRows({ 4 }, LVIS_DROPHILITED);   // left from an earlier click
+    Notify(NM_CLICK);
+    const UINT marked = LVIS_SELECTED | LVIS_DROPHILITED;   // and the last one focused
+    EXPECT_EQ(Rows(MarksOf), (std::vector<UINT>{ marked, 0, marked, kMarks, 0 }));
+    MoveSelectedProfiles(window(), 0);
+    EXPECT_EQ(Rows(TextOf), (Texts{ L"P", L"R", L"S", L"Q", L"T" }));
+
+    const struct { Texts texts; std::vector<int> rows; int direction; Texts expected; } cases[] = {
+        { pqrst, { 0, 1 }, 0, { L"Q", L"P", L"R", L"S", L"T" } },
+        { pqrst, { 4 }, 1, pqrst },
+        { { L"P", L"Q", L"R", L"S" }, { 1, 2 }, 1, { L"P", L"S", L"Q", L"R" } },
+        { pqrst, { 1, 3 }, 1, { L"P", L"R", L"Q", L"T", L"S" } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "rows from " << c.rows.front() << ", direction " << c.direction);
+        FillRows(c.texts);
+        MarkRows(c.rows, kMarks);
+        MoveSelectedProfiles(window(), c.direction);
+        Texts shown = Rows(TextOf);
+        EXPECT_EQ(shown, c.expected);
+        for (size_t row = 0; row < shown.size(); ++row) {
+            EXPECT_EQ(c.texts.at(KeyOf(static_cast<int>(row))), shown[row]) << "key of row " << row;
+        }
+        EXPECT_EQ(Rows(MarksOf), std::vector<UINT>(shown.size(), 0));
     }
-    std::sort(shown.begin(), shown.end());
-    std::sort(texts.begin(), texts.end());
-    EXPECT_EQ(shown, texts);
-}
-
-TEST_F(ProfileListTest, SortAfterMovesFindsEveryRowByItsKey)
-{
-    FillRows({ L"d.bat", L"b.bat", L"e.bat", L"a.bat", L"c.bat" });
-    SelectRows({ 1, 3 });
-    Move(0);
-    SelectRows({ 0 });
-    Move(1);
-    EXPECT_EQ(RowTexts(), (Texts{ L"d.bat", L"b.bat", L"a.bat", L"e.bat", L"c.bat" }));
-    std::vector<LPARAM> keys = RowKeys();
-    std::sort(keys.begin(), keys.end());
-    EXPECT_EQ(keys, (std::vector<LPARAM>{ 0, 1, 2, 3, 4 }));
-    NotifyColumnClick(window(), 0);
-    EXPECT_EQ(RowTexts(), (Texts{ L"e.bat", L"d.bat", L"c.bat", L"b.bat", L"a.bat" }));
-    NotifyColumnClick(window(), 0);
-    EXPECT_EQ(RowTexts(), (Texts{ L"a.bat", L"b.bat", L"c.bat", L"d.bat", L"e.bat" }));
-}
-
-TEST_F(ProfileListTest, ClickMarksSelectedAndFocusedRowsAndClearsTheRest)
-{
-    FillRows(kPqrst);
-    SetRowState(0, LVIS_FOCUSED);        // focused without being selected
-    SetRowState(2, LVIS_SELECTED);
-    SetRowState(3, LVIS_SELECTED);
-    SetRowState(4, LVIS_DROPHILITED);    // left from an earlier click
-    NotifyListClick(window(), NM_CLICK);
-    EXPECT_EQ(RowsWith(LVIS_SELECTED | LVIS_DROPHILITED), (std::vector<int>{ 0, 2, 3 }));
-    EXPECT_EQ(RowsWith(LVIS_DROPHILITED), (std::vector<int>{ 0, 2, 3 }));
-    EXPECT_EQ(RowsWith(LVIS_FOCUSED), (std::vector<int>{ 3 }));
-}
-
-TEST_F(ProfileListTest, MovingUpTakesTheRowsFromTheTop)
-{
-    EXPECT_EQ(MoveRows(kPqrst, { 2, 3 }, 0), (Texts{ L"P", L"R", L"S", L"Q", L"T" }));
-    EXPECT_EQ(MoveRows(kPqrst, { 0, 1 }, 0), (Texts{ L"Q", L"P", L"R", L"S", L"T" }));
-    EXPECT_EQ(MoveRows(kPqrst, { 0 }, 0), kPqrst);
-    EXPECT_TRUE(capture.messages().empty());
-}
-
-TEST_F(ProfileListTest, MovingDownMovesEachSelectedRowOnePlace)
-{
-    EXPECT_EQ(MoveRows(kPqrst, { 1, 3 }, 1), (Texts{ L"P", L"R", L"Q", L"T", L"S" }));
-    EXPECT_EQ(MoveRows({ L"P", L"Q", L"R", L"S" }, { 1, 2 }, 1), (Texts{ L"P", L"S", L"Q", L"R" }));
-    EXPECT_EQ(MoveRows(kPqrst, { 4 }, 1), kPqrst);
-    EXPECT_TRUE(capture.messages().empty());
-}
-
-TEST_F(ProfileListTest, MovedRowsKeepTheirKeysAndEndUnmarked)
-{
-    FillRows(kPqrst);
-    SetRowState(1, kMarks);
-    SetRowState(4, kMarks);
-    Move(1);
-    EXPECT_EQ(RowTexts(), (Texts{ L"P", L"R", L"Q", L"S", L"T" }));
-    EXPECT_EQ(RowKeys(), (std::vector<LPARAM>{ 0, 2, 1, 3, 4 }));
-    EXPECT_TRUE(RowsWith(LVIS_SELECTED).empty());
-    EXPECT_TRUE(RowsWith(LVIS_DROPHILITED).empty());
-    EXPECT_TRUE(RowsWith(LVIS_FOCUSED).empty());
-    // Nothing is selected any more, so a second move asks for a selection.
-    Move(1);
-    ExpectMoveMessage();
-    EXPECT_EQ(RowTexts(), (Texts{ L"P", L"R", L"Q", L"S", L"T" }));
-}
-
-TEST_F(ProfileListTest, MoveOnAnEmptyListAsksForASelection)
-{
-    FillRows({});
-    Move(0);
-    ExpectMoveMessage();
+    Notify(LVN_COLUMNCLICK, 0);
+    EXPECT_EQ(Rows(TextOf), (Texts{ L"T", L"S", L"R", L"Q", L"P" }));
+    MoveSelectedProfiles(window(), 1);
+    ExpectOneMessage(L"項目を選んで下さい。", L"項目移動", MB_OK);
 }
 
 TEST_F(ProfileListTest, AThousandSelectedRowsMoveButMoreAreRefusedWhole)
 {
+    StartProgram();
     Texts texts;
     for (int i = 0; i < 1001; ++i) {
         texts.push_back(std::to_wstring(i));
     }
     FillRows(texts);
-    std::vector<int> all;
-    for (int i = 0; i < 1001; ++i) {
-        all.push_back(i);
-    }
-    SelectRows(all);
-    Move(1);
-    ASSERT_EQ(capture.messages().size(), 1u);
-    EXPECT_EQ(capture.messages()[0].text, L"一度に移動できるのは1000項目までです。");
-    EXPECT_EQ(capture.messages()[0].caption, L"項目移動");
-    EXPECT_EQ(RowTexts(), texts);
-    EXPECT_EQ(RowsWith(LVIS_SELECTED).size(), 1001u);
+    ListView_SetItemState(g_app.listView, -1, LVIS_SELECTED, LVIS_SELECTED);
+    MoveSelectedProfiles(window(), 1);
+    ExpectOneMessage(L"一度に移動できるのは1000項目までです。", L"項目移動", MB_OK);
+    EXPECT_EQ(Rows(TextOf), texts);
 
-    capture.clear();
-    SetRowState(0, 0);
-    Move(0);
-    EXPECT_TRUE(capture.messages().empty());
-    Texts shown = RowTexts();
-    EXPECT_EQ(shown.front(), L"1");
-    EXPECT_EQ(shown[999], L"1000");
-    EXPECT_EQ(shown.back(), L"0");
+    ListView_SetItemState(g_app.listView, 0, 0, LVIS_SELECTED);
+    MoveSelectedProfiles(window(), 0);
+    EXPECT_EQ(TextOf(999), L"1000");
+    EXPECT_EQ(TextOf(1000), L"0");
+}
+
+TEST_F(ProfileListTest, RefreshListsTheBatFilesAndDeleteTakesTheLowestSelectedOneIfItCan)
+{
+    StartProgram();
+    EXPECT_TRUE(Rows(TextOf).empty());   // no folder at all
+    CreateDirectoryW(BasePath(L"ipaddress").c_str(), nullptr);
+    for (const wchar_t* name : { L"a.bat", L"B.bat", L"c.bat", L"readme.txt" }) {
+        WriteBytes(BasePath(std::wstring(L"ipaddress\\") + name), "netsh interface ip set address \"eth0\" dhcp\r\n");
+    }
+    RefreshProfileList();
+    Texts rows = Rows(TextOf);
+    EXPECT_EQ(std::set<std::wstring>(rows.begin(), rows.end()),
+              std::set<std::wstring>({ L"B.bat", L"a.bat", L"c.bat" }));
+    EXPECT_EQ(Rows(KeyOf), (std::vector<LPARAM>{ 0, 1, 2 }));
+    MarkRows({ 1, 2 }, LVIS_SELECTED);
+    DeleteSelectedProfile(window());
+    EXPECT_FALSE(FileExists(BasePath(L"ipaddress\\" + rows[1])));
+    EXPECT_EQ(Rows(TextOf), (Texts{ rows[0], rows[2] }));
+    EXPECT_EQ(Rows(KeyOf), (std::vector<LPARAM>{ 0, 2 }));
+    std::wstring path = BasePath(L"ipaddress\\" + rows[2]);
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
+    DeleteSelectedProfile(window());
+    EXPECT_EQ(Rows(TextOf), (Texts{ rows[0], rows[2] }));
+    ExpectOneMessage(path + L"\r\nを削除できませんでした。\r\n読み取り専用のファイルか、ほかのプログラムが使用中です。",
+                     L"Error", MB_OK | MB_ICONWARNING);
+}
+
+TEST_F(ProfileListTest, WithoutASelectedRowOrAPathThatFitsNothingIsRunOrDeleted)
+{
+    WriteBytes(BasePath(L"korvatel.ini"), "[Setting]\r\npw_mode=1\r\n");
+    StartProgram();
+    std::wstring name = std::wstring(MAX_PATH - 11 - base.path().size(), L'n') + L".bat";
+    FillRows({ name });
+    Notify(NM_RCLICK);   // beside the rows: nothing at all
+    for (int command : { IDT_APPLY, IDM_DELETE }) {
+        SendMessageW(window(), WM_COMMAND, command, 0);
+        ExpectOneMessage(L"項目を選択して下さい", L"listview", MB_OK);
+        MarkRows({ 0 }, LVIS_SELECTED);
+        SendMessageW(window(), WM_COMMAND, command, 0);
+        ExpectOneMessage(kPathTooLong, L"Error", MB_OK | MB_ICONWARNING);
+        MarkRows({ 0 }, 0);
+    }
+    EXPECT_EQ(Rows(TextOf), (Texts{ name }));
+    EXPECT_FALSE(FileExists(BasePath(L"dunmere.ini")));
+
+    lstrcpynW(g_app.baseDirectory, (base / std::wstring(MAX_PATH - 12 - base.path().size(), L'd')).c_str(), MAX_PATH);
+    RefreshProfileList();
+    EXPECT_TRUE(Rows(TextOf).empty());
+    ExpectOneMessage(kPathTooLong, L"Error", MB_OK | MB_ICONWARNING);
 }
 
 } // namespace

@@ -1,160 +1,106 @@
-// The settings file korvatel.ini as the running main window reads and writes it.
-#include <gtest/gtest.h>
-
+// Start-up, and korvatel.ini and dunmere.ini as the main window reads and writes them.
 #include <windows.h>
+
 #include <commctrl.h>
 
-#include "app/app_state.h"
+#include <climits>
+
+#include "app/application.h"
+#include "settings/helper_settings.h"
 #include "support/main_window_fixture.h"
 
 using SettingsFileTest = MainWindowTest;
 
-static RECT WindowRect(HWND window)
-{
-    RECT rect;
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
-TEST_F(SettingsFileTest, DefaultsWithoutAFile)
+TEST_F(SettingsFileTest, WithoutAFileTheDefaultsAreShownAndAllTenKeysWrittenInOrder)
 {
     StartProgram();
-    const Settings& s = g_app.settings;
-    EXPECT_EQ(s.moto_x, 0);
-    EXPECT_EQ(s.moto_y, 0);
-    EXPECT_EQ(s.moto_w, 270);
-    EXPECT_EQ(s.moto_h, 350);
-    EXPECT_EQ(s.focus_mode, 0);
-    EXPECT_EQ(s.pw_mode, 0);
-    EXPECT_EQ(s.ofset_x, -200);
-    EXPECT_EQ(s.ofset_y, 0);
-    RECT rect = WindowRect(window());
-    EXPECT_EQ(rect.left, 0);
-    EXPECT_EQ(rect.top, 0);
-    EXPECT_EQ(rect.right - rect.left, 270);
-    EXPECT_EQ(rect.bottom - rect.top, 350);
-    EXPECT_EQ(SendMessageW(g_app.listView, LVM_GETCOLUMNWIDTH, 0, 0), 200);
-    EXPECT_EQ(SendMessageW(g_app.listView, LVM_GETCOLUMNWIDTH, 1, 0), 30);
-}
-
-TEST_F(SettingsFileTest, WindowTitleAndMenu)
-{
-    StartProgram();
-    wchar_t title[64] = {};
-    GetWindowTextW(window(), title, ARRAYSIZE(title));
-    EXPECT_STREQ(title, L"KORVATEL");
-    EXPECT_EQ(static_cast<DWORD>(GetWindowLongW(window(), GWL_STYLE)) & 0x00CF0000u, 0x00CC0000u);
-
-    HMENU menu = GetMenu(window());
-    ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(GetMenuItemCount(menu), 3);
-    const wchar_t* expected[] = { L"編集(&E)", L"ﾍﾙﾌﾟ(&H)", L"END(&X)" };
+    const wchar_t* menus[] = { L"編集(&E)", L"ﾍﾙﾌﾟ(&H)", L"END(&X)" };
     for (int i = 0; i < 3; ++i) {
-        wchar_t text[64] = {};
-        GetMenuStringW(menu, i, text, ARRAYSIZE(text), MF_BYPOSITION);
-        EXPECT_STREQ(text, expected[i]);
+        wchar_t text[16] = {};
+        GetMenuStringW(GetMenu(window()), i, text, ARRAYSIZE(text), MF_BYPOSITION);
+        EXPECT_STREQ(text, menus[i]);
     }
-    EXPECT_EQ(GetMenuItemID(menu, 2), 60u);
-    HMENU edit = GetSubMenu(menu, 0);
-    const UINT editIds[] = { 51, 52, 53, 0, 54, 55, 0, 56 };
-    ASSERT_EQ(GetMenuItemCount(edit), 8);
-    for (int i = 0; i < 8; ++i) {
-        EXPECT_EQ(GetMenuItemID(edit, i), editIds[i]) << i;
-    }
-    wchar_t text[64] = {};
-    GetMenuStringW(edit, 7, text, ARRAYSIZE(text), MF_BYPOSITION);
-    EXPECT_STREQ(text, L"画面設定(&G)");
-    HMENU help = GetSubMenu(menu, 1);
-    ASSERT_EQ(GetMenuItemCount(help), 3);
-    GetMenuStringW(help, 1, text, ARRAYSIZE(text), MF_BYPOSITION);
-    EXPECT_STREQ(text, L"このソフトについて(&S)");
-}
-
-TEST_F(SettingsFileTest, PositionIsClampedToTheScreen)
-{
-    WriteIni(L"korvatel.ini", L"moto_x=-40\r\nmoto_y=-10\r\n");
-    StartProgram();
-    EXPECT_EQ(g_app.settings.moto_x, 0);
-    EXPECT_EQ(g_app.settings.moto_y, 0);
-}
-
-TEST_F(SettingsFileTest, PositionPastTheRightAndBottomEdgesIsPulledBack)
-{
-    WriteIni(L"korvatel.ini", L"moto_x=5000\r\nmoto_y=5000\r\nmoto_w=300\r\nmoto_h=200\r\n");
-    StartProgram();
-    EXPECT_EQ(g_app.settings.moto_x, g_app.screenWidth - 300);
-    EXPECT_EQ(g_app.settings.moto_y, g_app.screenHeight - 200);
-    RECT rect = WindowRect(window());
-    EXPECT_EQ(rect.left, g_app.screenWidth - 300);
-    EXPECT_EQ(rect.bottom, g_app.screenHeight);
-}
-
-TEST_F(SettingsFileTest, AFileHoldingOnlyPwModeKeepsTheOtherDefaults)
-{
-    WriteIni(L"korvatel.ini", L"pw_mode=1\r\n");
-    StartProgram();
-    EXPECT_EQ(g_app.settings.pw_mode, 1);
-    EXPECT_EQ(g_app.settings.moto_w, 270);
-    EXPECT_EQ(g_app.settings.colum_w1, 200);
-    EXPECT_EQ(g_app.settings.ofset_x, -200);
-}
-
-TEST_F(SettingsFileTest, CloseWithoutChangesWritesAllTenKeysInOrder)
-{
-    StartProgram();
     CloseProgram();
-    std::wstring text = ReadText(BasePath(L"korvatel.ini"));
-    const wchar_t* keys[] = { L"moto_x=0", L"moto_y=0", L"moto_w=270", L"moto_h=350", L"colum_w1=200",
-                              L"colum_w2=30", L"focus_mode=0", L"pw_mode=0", L"ofset_x=-200", L"ofset_y=0" };
-    size_t at = text.find(L"[Setting]");
-    ASSERT_NE(at, std::wstring::npos) << "no section in the written file";
-    for (const wchar_t* key : keys) {
-        size_t next = text.find(key, at);
-        ASSERT_NE(next, std::wstring::npos) << "missing or out of order: " << testing::PrintToString(std::wstring(key));
-        at = next;
-    }
+    EXPECT_EQ(ReadText(BasePath(L"korvatel.ini")),
+              L"[Setting]\r\nmoto_x=0\r\nmoto_y=0\r\nmoto_w=270\r\nmoto_h=350\r\ncolum_w1=200\r\ncolum_w2=30\r\n"
+              L"focus_mode=0\r\npw_mode=0\r\nofset_x=-200\r\nofset_y=0\r\n");
 }
 
-TEST_F(SettingsFileTest, OtherKeysAndSectionsSurviveASave)
+TEST_F(SettingsFileTest, TheWindowIsKeptOnTheMeasuredScreen)
 {
-    WriteBytes(BasePath(L"korvatel.ini"),
-               "[Other]\r\nkeep=yes\r\n[Setting]\r\nmine=42\r\nmoto_w=300\r\n");
+    // Wider than the screen: the right edge wins over the left one.
+    WriteBytes(BasePath(L"korvatel.ini"), "[Setting]\r\nmoto_x=-40\r\nmoto_w="
+               + std::to_string(GetSystemMetrics(SM_CXSCREEN) + 100) + "\r\nmoto_y=5000\r\nmoto_h=200\r\n");
     StartProgram();
-    CloseProgram();
-    EXPECT_EQ(IniInt(L"korvatel.ini", L"mine"), 42);
-    EXPECT_EQ(IniInt(L"korvatel.ini", L"moto_w"), 300);
-    wchar_t keep[16] = {};
-    GetPrivateProfileStringW(L"Other", L"keep", L"", keep, ARRAYSIZE(keep), BasePath(L"korvatel.ini").c_str());
-    EXPECT_STREQ(keep, L"yes");
+    RECT rect;
+    GetWindowRect(window(), &rect);
+    EXPECT_EQ(rect.left, -100);
+    EXPECT_EQ(rect.top, GetSystemMetrics(SM_CYSCREEN) - 30 - 200);
 }
 
-TEST_F(SettingsFileTest, PlacementFollowsMovesAndResizesAndIsSavedAtClose)
+TEST_F(SettingsFileTest, KnownKeysMissingFromTheFileAreDefaultsAndTheRestOfTheFileSurvives)
 {
+    WriteBytes(BasePath(L"korvatel.ini"), "[Other]\r\nkeep=7\r\n[Setting]\r\nmine=42\r\npw_mode=1\r\n");
     StartProgram();
+    // The placement follows moves and resizes, and is what the file holds after close.
     SetWindowPos(window(), nullptr, 120, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    EXPECT_EQ(g_app.settings.moto_x, 120);
-    EXPECT_EQ(g_app.settings.moto_y, 80);
     SetWindowPos(window(), nullptr, 0, 0, 400, 500, SWP_NOMOVE | SWP_NOZORDER);
-    EXPECT_EQ(g_app.settings.moto_w, 400);
-    EXPECT_EQ(g_app.settings.moto_h, 500);
     SendMessageW(g_app.listView, LVM_SETCOLUMNWIDTH, 0, 150);
     CloseProgram();
-    EXPECT_EQ(IniInt(L"korvatel.ini", L"moto_x"), 120);
-    EXPECT_EQ(IniInt(L"korvatel.ini", L"moto_y"), 80);
-    EXPECT_EQ(IniInt(L"korvatel.ini", L"moto_w"), 400);
-    EXPECT_EQ(IniInt(L"korvatel.ini", L"moto_h"), 500);
-    EXPECT_EQ(IniInt(L"korvatel.ini", L"colum_w1"), 150);
+    EXPECT_EQ(ReadText(BasePath(L"korvatel.ini")),
+              L"[Other]\r\nkeep=7\r\n[Setting]\r\nmine=42\r\npw_mode=1\r\nmoto_x=120\r\nmoto_y=80\r\nmoto_w=400\r\n"
+              L"moto_h=500\r\ncolum_w1=150\r\ncolum_w2=30\r\nfocus_mode=0\r\nofset_x=-200\r\nofset_y=0\r\n");
 }
 
 TEST_F(SettingsFileTest, ABaseDirectoryTooLongForThePathIsNeverUsed)
 {
     StartProgram();
-    // A start directory that did not fit leaves the base directory empty:
-    // the settings file is then neither read nor written anywhere.
-    ZeroMemory(g_app.baseDirectory, sizeof(g_app.baseDirectory));
-    wchar_t root[MAX_PATH] = {};
-    GetCurrentDirectoryW(MAX_PATH, root);
+    ZeroMemory(g_app.baseDirectory, sizeof(g_app.baseDirectory));   // as when the start directory did not fit
     CloseProgram();
     EXPECT_FALSE(FileExists(BasePath(L"korvatel.ini")));
-    EXPECT_FALSE(FileExists(std::wstring(root, 2) + L"\\korvatel.ini"));
+    EXPECT_FALSE(FileExists(base.path().substr(0, 2) + L"\\korvatel.ini"));
+}
+
+// Refuses every window, so the main window cannot be created.
+LRESULT CALLBACK RefuseWindows(int code, WPARAM wParam, LPARAM lParam)
+{
+    return code == HCBT_CREATEWND ? 1 : CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(SettingsFileTest, AMainWindowThatCannotBeCreatedEndsWithExitCodeZero)
+{
+    HHOOK hook = SetWindowsHookExW(WH_CBT, RefuseWindows, nullptr, GetCurrentThreadId());
+    EXPECT_EQ(RunApplication(GetModuleHandleW(nullptr), SW_SHOWNORMAL), 0);
+    UnhookWindowsHookEx(hook);
+}
+
+TEST_F(SettingsFileTest, HelperFileHoldsSixKeysInOrderWithItsWindowKeptOnTheScreen)
+{
+    StartProgram();
+    g_app.settings.moto_x = 100;   // and ofset_x -200
+    g_app.settings.moto_y = g_app.screenHeight - 50;
+    SaveHelperSettings();
+    EXPECT_EQ(ReadText(BasePath(L"dunmere.ini")),
+              L"[Setting]\r\nmoto_x=0\r\nmoto_y=" + std::to_wstring(g_app.screenHeight - 68)
+                  + L"\r\nid_time=5000\r\npw_time=5000\r\nid_wcs=ID\r\npw_wcs=KX\r\n");
+    g_app.settings.moto_x = INT_MAX;   // plus INT_MAX, without overflow
+    g_app.settings.ofset_x = INT_MAX;
+    SaveHelperSettings();
+    std::wstring edge = L"moto_x=" + std::to_wstring(g_app.screenWidth - 126) + L"\r\n";
+    EXPECT_NE(ReadText(BasePath(L"dunmere.ini")).find(edge), std::wstring::npos);
+}
+
+TEST_F(SettingsFileTest, HelperIdStaysEmptyOrComesBackAsItsFirst249Characters)
+{
+    WriteBytes(BasePath(L"dunmere.ini"), "[Setting]\r\nid_wcs=\r\nid_time=250\r\n");
+    StartProgram();
+    EXPECT_STREQ(g_app.settings.id_wcs, L"");
+    EXPECT_STREQ(g_app.settings.pw_wcs, L"KX");
+    EXPECT_EQ(g_app.settings.id_time, 250);
+    std::wstring id = std::wstring(249, L'i') + L"tail";
+    lstrcpynW(g_app.settings.id_wcs, id.c_str(), kSettingsTextCapacity);
+    CloseProgram();
+    EXPECT_NE(ReadText(BasePath(L"dunmere.ini")).find(L"\r\nid_wcs=" + id + L"\r\n"), std::wstring::npos);
+    StartProgram();
+    EXPECT_EQ(std::wstring(g_app.settings.id_wcs), id.substr(0, 249));
 }
