@@ -88,6 +88,10 @@ TEST_F(ApplyProfileTest, TheHelperStartsWithItsFileAlreadyComplete)
     Prepare(temp.path(), L"dunmere_standin.exe", "[Setting]\r\npw_mode=1\r\nmoto_x=400\r\nmoto_y=300\r\n");
     StartAndApply();
     ASSERT_TRUE(WaitUntil([&] { return FileExists(In(L"dunmere_started.txt")); }, 20000)) << "no helper";
+    WIN32_FILE_ATTRIBUTE_DATA seen = {}, started = {};
+    GetFileAttributesExW(In(L"dunmere_seen.ini").c_str(), GetFileExInfoStandard, &seen);
+    GetFileAttributesExW(In(L"dunmere_started.txt").c_str(), GetFileExInfoStandard, &started);
+    EXPECT_LT(CompareFileTime(&seen.ftLastWriteTime, &started.ftLastWriteTime), 0) << "file written after the start";
     EXPECT_EQ(ReadText(In(L"dunmere_seen.ini")), L"[Setting]\r\nmoto_x=200\r\nmoto_y=300\r\nid_time=5000\r\n"
                                                  L"pw_time=5000\r\nid_wcs=ID\r\npw_wcs=KX\r\n");
     EXPECT_EQ(RecordedNetshLine(), kArguments);

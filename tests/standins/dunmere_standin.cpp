@@ -1,10 +1,14 @@
-// Stand-in dunmere.exe: keeps a copy of the dunmere.ini in its current
-// directory, then leaves dunmere_started.txt to say it ran.
+// Stand-in dunmere.exe: copies the dunmere.ini in its current directory, time
+// and all, then leaves dunmere_started.txt dated when it was started.
 #include <windows.h>
 
 int wmain()
 {
     CopyFileW(L"dunmere.ini", L"dunmere_seen.ini", FALSE);
-    CloseHandle(CreateFileW(L"dunmere_started.txt", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    FILETIME started, unused;
+    GetProcessTimes(GetCurrentProcess(), &started, &unused, &unused, &unused);
+    HANDLE marker = CreateFileW(L"dunmere_started.txt", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    SetFileTime(marker, nullptr, nullptr, &started);
+    CloseHandle(marker);
     return 0;
 }
