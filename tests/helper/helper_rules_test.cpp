@@ -24,7 +24,6 @@ TEST(HelperNumbers, ReadLikeTheIniFunctionsAndAreBounded)
         EXPECT_EQ(ReadHelperTime(c.text, 5000), c.time);
         EXPECT_EQ(ReadHelperPosition(c.text), c.position);
     }
-    EXPECT_EQ(ReadHelperTime(L"", 999999), 60000);
 }
 
 TEST(HelperStages, SkipEmptyValuesAndZeroTimes)

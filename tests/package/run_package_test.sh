@@ -18,7 +18,6 @@ ENTRIES=$(unzip -Z1 "$ZIP") || fail "no $ZIP"
 UNPACKED=$WORK/unpacked
 unzip -q "$ZIP" -d "$UNPACKED"
 [ -d "$UNPACKED/ipaddress" ] && [ -z "$(ls -A "$UNPACKED/ipaddress")" ] || fail "ipaddress is not an empty folder"
-[ "$(head -c 5 "$UNPACKED/Korvatel_manual.pdf")" = "%PDF-" ] || fail "the manual is not a PDF"
 
 # Notepad on a Japanese Windows reads CP932 with CRLF.
 iconv -f CP932 -t UTF-8 "$UNPACKED/readme.txt" | grep -q 'IPアドレス切替' || fail "the readme is not Japanese CP932"

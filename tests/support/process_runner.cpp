@@ -13,12 +13,10 @@ std::wstring BuiltProgramPath(const wchar_t* fileName)
 
 ProgramProcess::~ProgramProcess()
 {
-    if (info_.hProcess != nullptr) {
-        TerminateProcess(info_.hProcess, 99);
-        WaitForSingleObject(info_.hProcess, 5000);
-        CloseHandle(info_.hProcess);
-        CloseHandle(info_.hThread);
-    }
+    TerminateProcess(info_.hProcess, 99);  // fails harmlessly once it has ended, or never started
+    WaitForSingleObject(info_.hProcess, 5000);
+    CloseHandle(info_.hProcess);
+    CloseHandle(info_.hThread);
 }
 
 bool ProgramProcess::Start(const std::wstring& program, const std::wstring& currentDirectory)

@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include <string>
-
 #include "support/temp_dir.h"
 
 // A program built next to the running test program.
@@ -36,8 +34,7 @@ bool WaitUntil(Done done, DWORD timeoutMs)
     return true;
 }
 
-// The clipboard's data in the format; empty when it holds none.
+// The clipboard's data in a format (empty when absent); its text (kNoText when absent).
 std::string ClipboardData(UINT format);
-// The clipboard's text, or kNoText when it holds none.
 extern const wchar_t kNoText[];
 std::wstring ClipboardText();
