@@ -1,107 +1,67 @@
-// Applying a profile from korvatel.exe run as its own process, with stand-ins
-// for netsh and the credential helper in the base directory.
+// korvatel.exe run in a temporary base directory beside a credential helper and
+// a stand-in netsh, a batch file that records its arguments.
 #include <windows.h>
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "res/resource.h"
 #include "support/process_runner.h"
-#include "support/temp_dir.h"
 
-namespace {
-
-const char kProfileLine[] = "netsh interface ip set address \"eth0\" static 10.0.0.20 255.0.0.0\r\n";
-const wchar_t kRecordedArguments[] = L"interface ip set address \"eth0\" static 10.0.0.20 255.0.0.0\r\n";
-
-// Polls until the file holds a whole line; its text, or empty on timeout.
-std::wstring WaitForLine(const std::wstring& path, DWORD timeoutMs)
-{
-    DWORD start = GetTickCount();
-    while (GetTickCount() - start < timeoutMs) {
-        std::wstring text = ReadText(path, CP_UTF8);
-        if (text.find(L'\n') != std::wstring::npos) {
-            return text;
-        }
-        Sleep(50);
-    }
-    return std::wstring();
-}
-
-BOOL CALLBACK CollectText(HWND child, LPARAM lParam)
-{
-    wchar_t text[1024] = {};
-    SendMessageW(child, WM_GETTEXT, ARRAYSIZE(text), reinterpret_cast<LPARAM>(text));
-    *reinterpret_cast<std::wstring*>(lParam) += text;
-    return TRUE;
-}
-
-// The texts of a message box's controls, read from another process.
-std::wstring MessageBoxText(HWND box)
-{
-    std::wstring text;
-    EnumChildWindows(box, CollectText, reinterpret_cast<LPARAM>(&text));
-    return text;
-}
+const char kArguments[] = "interface ip set address \"eth0\" static 10.0.0.20 255.0.0.0\r\n";
 
 class ApplyProfileTest : public ::testing::Test {
 protected:
-    // The base directory with the program, one profile, the stand-ins and a
-    // settings file. The shell looks for the helper in the program's own
-    // folder first, so the program runs from the base directory as it does
-    // when installed.
-    void Prepare(const std::wstring& baseDirectory, const char* settings)
+    // The program runs from the base directory, as installed: the shell
+    // looks for dunmere.exe in the program's own folder first.
+    void Prepare(const std::wstring& baseDirectory, const wchar_t* helper, const char* settings)
     {
         base = baseDirectory;
-        ASSERT_TRUE(CopyFileW(BuiltProgramPath(L"korvatel.exe").c_str(), File(L"korvatel.exe").c_str(), FALSE));
-        CreateDirectoryW((base + L"\\ipaddress").c_str(), nullptr);
-        WriteBytes(base + L"\\ipaddress\\office.bat", kProfileLine);
-        WriteBytes(base + L"\\korvatel.ini", settings);
-        ASSERT_TRUE(CopyFileW(BuiltProgramPath(L"netsh_standin.exe").c_str(), (base + L"\\netsh.exe").c_str(), FALSE));
-        ASSERT_TRUE(CopyFileW(BuiltProgramPath(L"dunmere_standin.exe").c_str(), (base + L"\\dunmere.exe").c_str(), FALSE));
+        ASSERT_TRUE(CopyFileW(BuiltProgramPath(L"korvatel.exe").c_str(), In(L"korvatel.exe").c_str(), FALSE));
+        ASSERT_TRUE(CopyFileW(BuiltProgramPath(helper).c_str(), In(L"dunmere.exe").c_str(), FALSE));
+        CreateDirectoryW(In(L"ipaddress").c_str(), nullptr);
+        WriteBytes(In(L"ipaddress\\office.bat"), std::string("netsh ") + kArguments);
+        WriteBytes(In(L"netsh.bat"), "@echo %*>>netsh.log\r\n");
+        if (settings != nullptr) {
+            WriteBytes(In(L"korvatel.ini"), settings);
+        }
     }
 
-    // Starts the program and selects its only row. The list's messages carry
-    // pointers, so the item goes into the program's memory first.
-    void StartAndSelectTheProfile()
+    // A key selects the row: list messages that carry pointers do not cross
+    // processes. Posted, as the program may stop in a message box.
+    void StartAndApply(bool removeTheFileFirst = false)
     {
-        ASSERT_TRUE(program.Start(File(L"korvatel.exe"), base));
+        ASSERT_TRUE(program.Start(In(L"korvatel.exe"), base));
         window = program.WaitForWindow(L"KORVATEL");
         ASSERT_NE(window, nullptr);
-        // The title is there before the window has listed the folder.
         HWND list = nullptr;
-        for (int wait = 0; wait < 200 && SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) != 1; ++wait) {
-            Sleep(50);
+        ASSERT_TRUE(WaitUntil([&] {
             list = GetDlgItem(window, IDC_PROFILE_LIST);
-        }
-        ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 1);
-        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, program.id());
-        ASSERT_NE(process, nullptr);
-        void* remote = VirtualAllocEx(process, nullptr, sizeof(LVITEMW), MEM_COMMIT, PAGE_READWRITE);
-        LVITEMW item = {};
-        item.state = LVIS_SELECTED | LVIS_FOCUSED;
-        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        WriteProcessMemory(process, remote, &item, sizeof(item), nullptr);
-        SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(remote));
-        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-        CloseHandle(process);
-        ASSERT_EQ(SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0), 1);
+            return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 1;
+        }, 10000));
+        ASSERT_TRUE(!removeTheFileFirst || DeleteFileW(In(L"ipaddress\\office.bat").c_str()));
+        PostMessageW(list, WM_KEYDOWN, VK_HOME, 0);
+        ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0) == 1; }, 5000));
+        PostMessageW(window, WM_COMMAND, IDT_APPLY, 0);
     }
 
-    // Posted, not sent: the program may stop in a message box.
-    void Apply() { PostMessageW(window, WM_COMMAND, IDT_APPLY, 0); }
+    std::string RecordedNetshLine()
+    {
+        std::string text;
+        WaitUntil([&] { return (text = ReadBytes(In(L"netsh.log"))).find('\n') != std::string::npos; }, 20000);
+        return text;
+    }
 
     void Close()
     {
         PostMessageW(window, WM_CLOSE, 0, 0);
-        DWORD exitCode = 12345;
-        EXPECT_TRUE(program.WaitForExit(15000, &exitCode));
-        EXPECT_EQ(exitCode, 0u);
+        EXPECT_EQ(program.ExitCode(), 0);
     }
 
-    std::wstring File(const wchar_t* name) const { return base + L"\\" + name; }
+    std::wstring In(const wchar_t* name) const { return base + L"\\" + name; }
 
     TempDir temp;
     std::wstring base;
@@ -109,57 +69,68 @@ protected:
     HWND window = nullptr;
 };
 
-TEST_F(ApplyProfileTest, RunsTheProfilesNetshLineWithoutTheHelperWhenPwModeIsZero)
+// pw_mode is 0 without korvatel.ini.
+TEST_F(ApplyProfileTest, RunsTheNetshLineWithoutTheHelperAndClosesWithExitCodeZero)
 {
-    Prepare(temp.path(), "[Setting]\r\npw_mode=0\r\n");
-    StartAndSelectTheProfile();
-    Apply();
-    EXPECT_EQ(WaitForLine(File(L"netsh.log"), 20000), kRecordedArguments);
+    Prepare(temp.path(), L"dunmere_standin.exe", nullptr);
+    StartAndApply();
+    EXPECT_EQ(RecordedNetshLine(), kArguments);
     Sleep(500);
-    EXPECT_FALSE(FileExists(File(L"dunmere_started.txt")));
-    EXPECT_FALSE(FileExists(File(L"dunmere.ini")));
+    EXPECT_FALSE(FileExists(In(L"dunmere_started.txt")));
+    EXPECT_FALSE(FileExists(In(L"dunmere.ini")));
     Close();
-    EXPECT_TRUE(FileExists(File(L"dunmere.ini")));
+    EXPECT_TRUE(FileExists(In(L"korvatel.ini")));
+    EXPECT_TRUE(FileExists(In(L"dunmere.ini")));
 }
 
 TEST_F(ApplyProfileTest, TheHelperStartsWithItsFileAlreadyComplete)
 {
-    Prepare(temp.path(), "[Setting]\r\npw_mode=1\r\nmoto_x=400\r\nmoto_y=300\r\n");
-    StartAndSelectTheProfile();
-    Apply();
-    ASSERT_TRUE(WaitForFile(File(L"dunmere_started.txt"), 20000)) << "the helper never started";
-    EXPECT_EQ(WaitForLine(File(L"netsh.log"), 20000), kRecordedArguments);
-    std::wstring seen = ReadText(File(L"dunmere_seen.ini"));
-    EXPECT_EQ(seen, L"[Setting]\r\nmoto_x=200\r\nmoto_y=300\r\nid_time=5000\r\npw_time=5000\r\n"
-                    L"id_wcs=ID\r\npw_wcs=KX\r\n");
+    Prepare(temp.path(), L"dunmere_standin.exe", "[Setting]\r\npw_mode=1\r\nmoto_x=400\r\nmoto_y=300\r\n");
+    StartAndApply();
+    ASSERT_TRUE(WaitUntil([&] { return FileExists(In(L"dunmere_started.txt")); }, 20000)) << "no helper";
+    WIN32_FILE_ATTRIBUTE_DATA seen = {}, started = {};
+    GetFileAttributesExW(In(L"dunmere_seen.ini").c_str(), GetFileExInfoStandard, &seen);
+    GetFileAttributesExW(In(L"dunmere_started.txt").c_str(), GetFileExInfoStandard, &started);
+    EXPECT_LT(CompareFileTime(&seen.ftLastWriteTime, &started.ftLastWriteTime), 0) << "file written after the start";
+    EXPECT_EQ(ReadText(In(L"dunmere_seen.ini")), L"[Setting]\r\nmoto_x=200\r\nmoto_y=300\r\nid_time=5000\r\n"
+                                                 L"pw_time=5000\r\nid_wcs=ID\r\npw_wcs=KX\r\n");
+    EXPECT_EQ(RecordedNetshLine(), kArguments);
     Close();
 }
 
+TEST_F(ApplyProfileTest, TheRealHelperHandsOnTheIdThenThePassword)
+{
+    Prepare(temp.path(), L"dunmere.exe", "[Setting]\r\npw_mode=1\r\n");
+    WriteBytes(In(L"dunmere.ini"), "[Setting]\r\nid_time=400\r\npw_time=400\r\nid_wcs=e2e-id\r\npw_wcs=e2e-pw\r\n");
+    ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard() && CloseClipboard());
+    StartAndApply();
+    std::vector<std::wstring> seen = { kNoText };
+    WaitUntil([&] {
+        std::wstring text = ClipboardText();
+        if (text != seen.back()) {
+            seen.push_back(text);
+        }
+        return seen.size() == 4;
+    }, 20000);
+    EXPECT_EQ(seen, (std::vector<std::wstring>{ kNoText, L"e2e-id", L"e2e-pw", kNoText }));
+    Close();
+}
+
+// A message of 256 characters could not hold this path.
 TEST_F(ApplyProfileTest, ARemovedFileGivesTheWholePathInTheErrorMessage)
 {
-    // A base directory deep enough that the message is far longer than 256
-    // characters would allow for the path.
     std::wstring deep = temp.path() + L"\\" + std::wstring(250 - 22 - temp.path().size(), L'p');
     ASSERT_TRUE(CreateDirectoryW(deep.c_str(), nullptr));
-    Prepare(deep, "[Setting]\r\npw_mode=0\r\n");
-    std::wstring profile = File(L"ipaddress\\office.bat");
-    ASSERT_EQ(profile.size(), 250u);
-    StartAndSelectTheProfile();
-    DeleteFileW(profile.c_str());
-    Apply();
-
+    Prepare(deep, L"dunmere_standin.exe", nullptr);
+    StartAndApply(true);
     // The shell first shows a box of its own about the missing file.
-    HWND shellBox = program.WaitForWindow(L"エラー", 10000);
-    if (shellBox != nullptr) {
-        PostMessageW(shellBox, WM_COMMAND, IDOK, 0);
-    }
+    PostMessageW(program.WaitForWindow(L"エラー", 10000), WM_COMMAND, IDOK, 0);
     HWND box = program.WaitForWindow(L"Error");
     ASSERT_NE(box, nullptr) << "no message from the program";
-    EXPECT_NE(MessageBoxText(box).find(profile + L" could not be started as administrator"), std::wstring::npos)
-        << testing::PrintToString(MessageBoxText(box));
+    wchar_t text[1024] = {};
+    GetDlgItemTextW(box, 0xFFFF, text, ARRAYSIZE(text));
+    EXPECT_EQ(text, In(L"ipaddress\\office.bat") + L" could not be started as administrator");
     PostMessageW(box, WM_COMMAND, IDOK, 0);
-    EXPECT_FALSE(FileExists(File(L"netsh.log")));
+    EXPECT_FALSE(FileExists(In(L"netsh.log")));
     Close();
 }
-
-} // namespace

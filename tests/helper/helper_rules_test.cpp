@@ -1,116 +1,65 @@
-// The helper's rules on the values of dunmere.ini and the order of its steps.
+// The helper's rules on the values of dunmere.ini, its stages and its place.
 #include <gtest/gtest.h>
 
 #include <climits>
 
 #include "helper/helper_rules.h"
 
-TEST(ReadHelperTime, ReadsDecimalNumbersLikeTheIniFunctions)
+// A time without digits falls back and is bounded to 0 .. 60000 ms; a
+// position keeps its sign and is held within the int range.
+TEST(HelperNumbers, ReadLikeTheIniFunctionsAndAreBounded)
 {
-    EXPECT_EQ(ReadHelperTime(L"1500", 5000), 1500);
-    EXPECT_EQ(ReadHelperTime(L"  20", 5000), 20);
-    EXPECT_EQ(ReadHelperTime(L"+7", 5000), 7);
-    EXPECT_EQ(ReadHelperTime(L"12abc", 5000), 12);
-    EXPECT_EQ(ReadHelperTime(L"0", 5000), 0);
-}
-
-TEST(ReadHelperTime, TextWithoutDigitsGivesTheFallback)
-{
-    EXPECT_EQ(ReadHelperTime(L"", 5000), 5000);
-    EXPECT_EQ(ReadHelperTime(L"abc", 5000), 5000);
-    EXPECT_EQ(ReadHelperTime(L"-", 5000), 5000);
-    EXPECT_EQ(ReadHelperTime(L"- 5", 5000), 5000);
-    EXPECT_EQ(ReadHelperTime(nullptr, 5000), 5000);
-}
-
-TEST(ReadHelperTime, BoundsNegativeAndAbsurdTimes)
-{
-    EXPECT_EQ(ReadHelperTime(L"-5", 5000), 0);
-    EXPECT_EQ(ReadHelperTime(L"-99999999999999999999999", 5000), 0);
-    EXPECT_EQ(ReadHelperTime(L"60000", 5000), 60000);
-    EXPECT_EQ(ReadHelperTime(L"60001", 5000), 60000);
-    EXPECT_EQ(ReadHelperTime(L"4294967296", 5000), 60000);   // 2^32 must not wrap to 0
-    EXPECT_EQ(ReadHelperTime(L"99999999999999999999999999999999", 5000), 60000);
-    EXPECT_EQ(ReadHelperTime(L"", 999999), 60000);
-}
-
-TEST(ReadHelperPosition, KeepsSignsAndHoldsTheIntRange)
-{
-    EXPECT_EQ(ReadHelperPosition(L"-300"), -300);
-    EXPECT_EQ(ReadHelperPosition(L"1794"), 1794);
-    EXPECT_EQ(ReadHelperPosition(L"x"), 0);
-    EXPECT_EQ(ReadHelperPosition(L""), 0);
-    EXPECT_EQ(ReadHelperPosition(L"99999999999999999999"), INT_MAX);
-    EXPECT_EQ(ReadHelperPosition(L"-99999999999999999999"), INT_MIN);
-}
-
-namespace {
-struct StageCase {
-    int id_time;
-    int pw_time;
-    bool hasId;
-    bool hasPassword;
-    HelperStage first;
-    HelperStage second;
-};
-} // namespace
-
-TEST(HelperStages, SkipEmptyValuesAndZeroTimes)
-{
-    // first stage, and the one after it
-    const StageCase cases[] = {
-        { 5000, 5000, false, true, kStagePassword, kStageDone },
-        { 5000, 5000, true, false, kStageId, kStageDone },
-        { 5000, 5000, false, false, kStageDone, kStageDone },
-        { 0, 5000, true, true, kStagePassword, kStageDone },
-        { 5000, 0, true, true, kStageId, kStageDone },
-        { 0, 0, true, true, kStageDone, kStageDone },
+    const struct {
+        const wchar_t* text;
+        int time;
+        int position;
+    } cases[] = {
+        { L"1500", 1500, 1500 }, { L"  20", 20, 20 }, { L"+7", 7, 7 }, { L"12abc", 12, 12 }, { L"0", 0, 0 },
+        { L"", 5000, 0 }, { L"abc", 5000, 0 }, { L"- 5", 5000, 0 }, { nullptr, 5000, 0 },
+        { L"-300", 0, -300 }, { L"60001", 60000, 60001 }, { L"4294967296", 60000, INT_MAX },
+        { L"99999999999999999999999", 60000, INT_MAX }, { L"-99999999999999999999999", 0, INT_MIN },
     };
-    // The full run: ID, then password, then done.
-    HelperPlan full = { 5000, 5000, true, true };
-    EXPECT_EQ(FirstHelperStage(full), kStageId);
-    EXPECT_EQ(NextHelperStage(full, kStageId), kStagePassword);
-    EXPECT_EQ(NextHelperStage(full, kStagePassword), kStageDone);
-    EXPECT_EQ(NextHelperStage(full, kStageDone), kStageDone);
-
-    for (size_t i = 0; i < sizeof(cases) / sizeof(cases[0]); ++i) {
-        const StageCase& c = cases[i];
-        HelperPlan plan = { c.id_time, c.pw_time, c.hasId, c.hasPassword };
-        EXPECT_EQ(FirstHelperStage(plan), c.first) << "case " << i;
-        EXPECT_EQ(NextHelperStage(plan, FirstHelperStage(plan)), c.second) << "case " << i;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text ? c.text : L"(null)");
+        EXPECT_EQ(ReadHelperTime(c.text, 5000), c.time);
+        EXPECT_EQ(ReadHelperPosition(c.text), c.position);
     }
 }
 
-TEST(HelperStages, EachStageLastsItsOwnTime)
+TEST(HelperStages, SkipEmptyValuesAndZeroTimes)
 {
-    HelperPlan plan = { 1200, 3400, true, true };
-    EXPECT_EQ(HelperStageTime(plan, kStageId), 1200);
-    EXPECT_EQ(HelperStageTime(plan, kStagePassword), 3400);
-    EXPECT_EQ(HelperStageTime(plan, kStageDone), 0);
+    const struct {
+        HelperPlan plan;
+        HelperStage first;
+        HelperStage second;
+    } cases[] = {
+        { { 5000, 5000, true, true }, kStageId, kStagePassword },
+        { { 5000, 5000, false, true }, kStagePassword, kStageDone },
+        { { 5000, 5000, true, false }, kStageId, kStageDone },
+        { { 5000, 5000, false, false }, kStageDone, kStageDone },
+        { { 0, 5000, true, true }, kStagePassword, kStageDone },
+        { { 5000, 0, true, true }, kStageId, kStageDone },
+        { { 0, 0, true, true }, kStageDone, kStageDone },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.plan.id_time << " " << c.plan.pw_time << " " << c.plan.hasId);
+        EXPECT_EQ(FirstHelperStage(c.plan), c.first);
+        EXPECT_EQ(NextHelperStage(c.plan, c.first), c.second);
+    }
 }
 
-TEST(RemainingSeconds, RoundsUpAndNeverGoesNegative)
+TEST(HelperWindowRules, CountsSecondsUpAndStaysOnTheMonitor)
 {
-    EXPECT_EQ(RemainingSeconds(5000), 5);
-    EXPECT_EQ(RemainingSeconds(4001), 5);
-    EXPECT_EQ(RemainingSeconds(1), 1);
-    EXPECT_EQ(RemainingSeconds(0), 0);
-    EXPECT_EQ(RemainingSeconds(-250), 0);
-    EXPECT_EQ(RemainingSeconds(LLONG_MAX), 60);
-}
-
-TEST(PlaceOnMonitor, BringsTheWindowOntoTheMonitor)
-{
-    EXPECT_EQ(PlaceOnMonitor(100, 126, 0, 1920), 100);
-    EXPECT_EQ(PlaceOnMonitor(-50, 126, 0, 1920), 0);
-    EXPECT_EQ(PlaceOnMonitor(99999, 126, 0, 1920), 1794);
-    EXPECT_EQ(PlaceOnMonitor(INT_MAX, 68, 0, 1040), 972);
-    EXPECT_EQ(PlaceOnMonitor(INT_MIN, 68, 0, 1040), 0);
-}
-
-TEST(PlaceOnMonitor, WorksOnAMonitorLeftOfThePrimary)
-{
-    EXPECT_EQ(PlaceOnMonitor(-1000, 126, -1920, 0), -1000);
-    EXPECT_EQ(PlaceOnMonitor(-50, 126, -1920, 0), -126);
-    EXPECT_EQ(PlaceOnMonitor(-5000, 126, -1920, 0), -1920);
+    const long long seconds[][2] = { { 5000, 5 }, { 4001, 5 }, { 1, 1 }, { 0, 0 }, { -250, 0 }, { LLONG_MAX, 60 } };
+    for (const auto& c : seconds) {
+        EXPECT_EQ(RemainingSeconds(c[0]), c[1]) << c[0];
+    }
+    const long long places[][5] = {  // position, size, monitor start and end, expected
+        { 100, 126, 0, 1920, 100 }, { -50, 126, 0, 1920, 0 }, { 99999, 126, 0, 1920, 1794 },
+        { INT_MAX, 68, 0, 1040, 972 }, { INT_MIN, 68, 0, 1040, 0 },
+        { -1000, 126, -1920, 0, -1000 }, { -50, 126, -1920, 0, -126 }, { -5000, 126, -1920, 0, -1920 },
+    };
+    for (const auto& c : places) {
+        EXPECT_EQ(PlaceOnMonitor(c[0], c[1], c[2], c[3]), c[4]) << c[0] << " on " << c[2] << ".." << c[3];
+    }
 }

@@ -1,96 +1,39 @@
-// The release zip unpacked into a fresh folder (by run_package_test.sh):
-// what a user finds there, and that KORVATEL starts and closes in it.
+// KORVATEL in the release folder that run_package_test.sh unpacked: a profile
+// added through the editor lands in ipaddress\. The editor's messages used
+// here all cross processes.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
 
-#include "res/project_info.h"
+#include "res/resource.h"
 #include "support/process_runner.h"
-#include "support/temp_dir.h"
 
-namespace {
-
-std::wstring EnvironmentPath(const wchar_t* name)
+TEST(Package, AProfileAddedThroughTheEditorLandsInTheProfileFolder)
 {
-    const wchar_t* value = _wgetenv(name);
-    return value ? value : L"";
-}
-
-class PackageTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        folder = EnvironmentPath(L"KORVATEL_PACKAGE_DIR");
-        ASSERT_FALSE(folder.empty()) << "run through tests/package/run_package_test.sh";
-    }
-
-    std::wstring In(const std::wstring& name) const { return folder + L"\\" + name; }
-
-    std::wstring folder;
-};
-
-bool IsEmptyFolder(const std::wstring& path)
-{
-    DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        return false;
-    }
-    WIN32_FIND_DATAW entry;
-    HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &entry);
-    bool empty = true;
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::wstring name = entry.cFileName;
-            empty = empty && (name == L"." || name == L"..");
-        } while (FindNextFileW(search, &entry));
-        FindClose(search);
-    }
-    return empty;
-}
-
-} // namespace
-
-TEST_F(PackageTest, ZipIsNamedAfterTheVersion)
-{
-    std::wstring zip = EnvironmentPath(L"KORVATEL_PACKAGE_ZIP");
-    std::wstring expected = L"korvatel-" L"" KORVATEL_VERSION_TEXT L"-win64.zip";
-    ASSERT_GE(zip.size(), expected.size());
-    EXPECT_EQ(zip.substr(zip.size() - expected.size()), expected);
-}
-
-TEST_F(PackageTest, HoldsTheProgramsTheManualAndAnEmptyProfileFolder)
-{
-    EXPECT_EQ(ReadBytes(In(L"korvatel.exe")).substr(0, 2), "MZ");
-    EXPECT_EQ(ReadBytes(In(L"dunmere.exe")).substr(0, 2), "MZ");
-    EXPECT_EQ(ReadBytes(In(L"Korvatel_manual.pdf")).substr(0, 5), "%PDF-");
-    EXPECT_TRUE(IsEmptyFolder(In(L"ipaddress")));
-}
-
-TEST_F(PackageTest, ReadmeIsJapaneseTextInCp932WithCrLf)
-{
-    std::string bytes = ReadBytes(In(L"readme.txt"));
-    ASSERT_FALSE(bytes.empty());
-    for (size_t at = bytes.find('\n'); at != std::string::npos; at = bytes.find('\n', at + 1)) {
-        ASSERT_TRUE(at > 0 && bytes[at - 1] == '\r') << "a line ends without CR at byte " << at;
-    }
-    std::wstring text = ReadText(In(L"readme.txt"), 932);
-    EXPECT_NE(text.find(L"IPアドレス切替"), std::wstring::npos);
-    EXPECT_NE(text.find(L"ipaddress"), std::wstring::npos);
-    EXPECT_NE(text.find(L"dunmere.ini"), std::wstring::npos);
-    EXPECT_NE(text.find(L"" KORVATEL_VERSION_TEXT), std::wstring::npos);
-    EXPECT_EQ(text.find(L'@'), std::wstring::npos) << "a placeholder was left unfilled";
-}
-
-TEST_F(PackageTest, KorvatelStartsInTheUnpackedFolderAndClosesWithExitCodeZero)
-{
+    ASSERT_NE(_wgetenv(L"KORVATEL_PACKAGE_DIR"), nullptr) << "run through tests/package/run_package_test.sh";
+    std::wstring folder = _wgetenv(L"KORVATEL_PACKAGE_DIR");
     ProgramProcess program;
-    ASSERT_TRUE(program.Start(In(L"korvatel.exe"), folder));
+    ASSERT_TRUE(program.Start(folder + L"\\korvatel.exe", folder));
     HWND window = program.WaitForWindow(L"KORVATEL");
     ASSERT_NE(window, nullptr) << "the main window never appeared";
+    PostMessageW(window, WM_COMMAND, IDM_ADD, 0);
+    HWND editor = program.WaitForWindow(L"IPアドレス追加");
+    ASSERT_NE(editor, nullptr) << "the editor never opened";
+    ASSERT_GT(SendDlgItemMessageW(editor, IDC_EDITOR_ADAPTERS, LB_GETCOUNT, 0, 0), 0) << "no adapter listed";
+    wchar_t adapter[256] = {};
+    SendDlgItemMessageW(editor, IDC_EDITOR_ADAPTERS, LB_SETCURSEL, 0, 0);
+    SendDlgItemMessageW(editor, IDC_EDITOR_ADAPTERS, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(adapter));
+    const wchar_t* const octets[] = { L"10", L"1", L"2", L"3", L"255", L"255", L"0", L"0" };
+    for (int field = 0; field < 8; ++field) {  // the four address fields, then the four mask fields
+        SetDlgItemTextW(editor, IDC_EDITOR_ADDRESS1 + field, octets[field]);
+    }
+    PostMessageW(GetDlgItem(editor, IDC_EDITOR_SET), BM_CLICK, 0, 0);
+
+    std::wstring profile = folder + L"\\ipaddress\\" + adapter + L"_10_1_2_3.bat";
+    EXPECT_TRUE(WaitUntil([&] { return FileExists(profile); }, 10000)) << "no profile file";
     PostMessageW(window, WM_CLOSE, 0, 0);
-    DWORD exitCode = 12345;
-    ASSERT_TRUE(program.WaitForExit(15000, &exitCode));
-    EXPECT_EQ(exitCode, 0u);
-    EXPECT_TRUE(FileExists(In(L"korvatel.ini")));
+    EXPECT_EQ(program.ExitCode(), 0);
+    EXPECT_EQ(ReadText(profile), L"netsh interface ip set address \"" + std::wstring(adapter) +
+                                     L"\" static 10.1.2.3 255.255.0.0\r\n");
 }

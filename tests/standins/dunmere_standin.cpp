@@ -1,21 +1,14 @@
-// Stand-in for the credential helper, copied as dunmere.exe into the base
-// directory. At its start it keeps a copy of the dunmere.ini it finds beside
-// itself (dunmere_seen.ini, absent when there was none), then leaves
-// dunmere_started.txt to say it ran.
+// Stand-in dunmere.exe: copies the dunmere.ini in its current directory, time
+// and all, then leaves dunmere_started.txt dated when it was started.
 #include <windows.h>
-
-#include <string>
-
-#include "beside_me.h"
 
 int wmain()
 {
-    CopyFileW(BesideMe(L"dunmere.ini").c_str(), BesideMe(L"dunmere_seen.ini").c_str(), FALSE);
-    HANDLE marker = CreateFileW(BesideMe(L"dunmere_started.txt").c_str(), GENERIC_WRITE, 0, nullptr,
-                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (marker == INVALID_HANDLE_VALUE) {
-        return 1;
-    }
+    CopyFileW(L"dunmere.ini", L"dunmere_seen.ini", FALSE);
+    FILETIME started, unused;
+    GetProcessTimes(GetCurrentProcess(), &started, &unused, &unused, &unused);
+    HANDLE marker = CreateFileW(L"dunmere_started.txt", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    SetFileTime(marker, nullptr, nullptr, &started);
     CloseHandle(marker);
     return 0;
 }

@@ -1,32 +1,40 @@
-// End-to-end tests: start a built program as its own process in a folder,
-// find its main window, close it and read its exit code.
+// End-to-end tests: a built program run as its own process, and the clipboard.
 #pragma once
 
 #include <windows.h>
 
-#include <string>
+#include "support/temp_dir.h"
 
-// Full path of a program built next to the running test program.
+// A program built next to the running test program.
 std::wstring BuiltProgramPath(const wchar_t* fileName);
 
+// A process still running when the object goes is ended.
 class ProgramProcess {
 public:
-    ProgramProcess() = default;
     ~ProgramProcess();
-    ProgramProcess(const ProgramProcess&) = delete;
-    ProgramProcess& operator=(const ProgramProcess&) = delete;
-
-    // Starts the program with the given current directory.
-    bool Start(const std::wstring& program, const std::wstring& directory);
-    // The process's top-level window with this title, waited for up to timeoutMs.
+    bool Start(const std::wstring& program, const std::wstring& currentDirectory);
+    // Its top-level window with this title; nullptr on timeout or at its end.
     HWND WaitForWindow(const wchar_t* title, DWORD timeoutMs = 20000);
-    // Waits for the process to end; false on timeout.
-    bool WaitForExit(DWORD timeoutMs, DWORD* exitCode);
-    DWORD id() const { return info_.dwProcessId; }
+    // The exit code once the process has ended; -1 on timeout.
+    long ExitCode(DWORD timeoutMs = 15000);
 
 private:
     PROCESS_INFORMATION info_ = {};
 };
 
-// Polls every 50 ms until the file exists; false on timeout.
-bool WaitForFile(const std::wstring& path, DWORD timeoutMs);
+// Polls every 20 ms until done() holds; false on timeout.
+template <class Done>
+bool WaitUntil(Done done, DWORD timeoutMs)
+{
+    for (DWORD start = GetTickCount(); !done(); Sleep(20)) {
+        if (GetTickCount() - start >= timeoutMs) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The clipboard's data in a format (empty when absent); its text (kNoText when absent).
+std::string ClipboardData(UINT format);
+extern const wchar_t kNoText[];
+std::wstring ClipboardText();
