@@ -6,8 +6,8 @@
 #include "helper/helper_file.h"
 #include "helper/helper_instance.h"
 #include "helper/helper_rules.h"
+#include "settings/helper_settings.h"
 
-enum { kHelperWindowWidth = 126, kHelperWindowHeight = 68 };
 enum { kStageTimer = 1, kCountdownTimer = 2, kCountdownMs = 250 };
 enum { kHelperLineCount = 3 };
 

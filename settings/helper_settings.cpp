@@ -11,9 +11,6 @@
 #include "settings/settings.h"
 #include "settings/settings_rules.h"
 
-// The helper's small window, in pixels.
-enum { kHelperWindowWidth = 126, kHelperWindowHeight = 68 };
-
 // At most this many characters of a stored ID or password are taken back.
 enum { kHelperTextReadSize = 250 };
 
