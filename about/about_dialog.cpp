@@ -1,5 +1,5 @@
 // The modeless about box. Each use of the menu command creates another one;
-// each is destroyed by its OK button, its close box or with the main window.
+// each is destroyed by its OK button, Esc, its close box or with the main window.
 
 #include "about/about_dialog.h"
 
@@ -24,6 +24,7 @@ INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDC_ABOUT_OK:
+        case IDCANCEL:
             DestroyWindow(dialog);
             return FALSE;
         case IDC_ABOUT_NEW_VERSION:

@@ -61,6 +61,20 @@ bool RegisterMainWindow(HINSTANCE instance)
     return true;
 }
 
+// The class of every dialog box, the modeless about boxes among them.
+static const ATOM kDialogClassAtom = 0x8002;
+
+void DispatchLoopMessage(MSG& message)
+{
+    HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (root != nullptr && static_cast<ATOM>(GetClassLongPtrW(root, GCW_ATOM)) == kDialogClassAtom
+        && IsDialogMessageW(root, &message)) {
+        return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
 static int RunMessageLoop()
 {
     MSG message;
@@ -69,8 +83,7 @@ static int RunMessageLoop()
             if (GetMessageW(&message, nullptr, 0, 0) == 0) {
                 return static_cast<int>(message.wParam);
             }
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
+            DispatchLoopMessage(message);
         } else {
             WaitMessage();
         }

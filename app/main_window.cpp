@@ -25,9 +25,13 @@ void CreateMainControls(HWND mainWindow)
     CreateProfileListView(mainWindow);
 }
 
-// The placement fields always hold the window's outer rectangle.
+// The placement fields hold the window's outer rectangle as the user last
+// saw it; a minimized window's strip is not a placement to come back to.
 static void RecordPlacement(HWND window)
 {
+    if (IsIconic(window)) {
+        return;
+    }
     RECT rect;
     GetWindowRect(window, &rect);
     Settings& settings = g_app.settings;
@@ -52,7 +56,7 @@ static LRESULT OnCreate(HWND window)
 static void OnSize(HWND window, WPARAM wParam, LPARAM lParam)
 {
     SendMessageW(g_app.toolbar, WM_SIZE, wParam, lParam);
-    PlaceProfileList(LOWORD(lParam), HIWORD(lParam));
+    PlaceProfileList(ToolbarHeight(), LOWORD(lParam), HIWORD(lParam));
     SendMessageW(g_app.listView, LVM_ARRANGE, LVA_ALIGNLEFT, 0);
     InvalidateRect(window, nullptr, FALSE);
     UpdateWindow(window);
@@ -64,7 +68,7 @@ static LRESULT OnEraseBackground(HWND window, HDC dc)
 {
     RECT client;
     GetClientRect(window, &client);
-    RECT strip = { client.left, client.top, client.right, kToolbarStripHeight };
+    RECT strip = { client.left, client.top, client.right, ToolbarHeight() };
     FillRect(dc, &strip, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     return 1;
 }
@@ -80,6 +84,17 @@ static void OnDestroy(HWND window)
     PostQuitMessage(0);
 }
 
+// A right click applies the row under the pointer; one below the rows, the
+// first selected row, if there is one.
+static void ApplyClickedProfile(HWND window, int row)
+{
+    if (row >= 0) {
+        ApplyProfileAt(window, row);
+    } else if (SendMessageW(g_app.listView, LVM_GETSELECTEDCOUNT, 0, 0) != 0) {
+        ApplySelectedProfile(window);
+    }
+}
+
 /* WM_NOTIFY */
 static LRESULT OnNotify(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -90,9 +105,7 @@ static LRESULT OnNotify(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
             SortProfileList(window, reinterpret_cast<NMLISTVIEW*>(lParam)->iSubItem);
             return 0;
         case NM_RCLICK:
-            if (SendMessageW(g_app.listView, LVM_GETSELECTEDCOUNT, 0, 0) != 0) {
-                ApplySelectedProfile(window);
-            }
+            ApplyClickedProfile(window, reinterpret_cast<NMITEMACTIVATE*>(lParam)->iItem);
             return 0;
         case NM_CLICK:
             MarkSelectedRows();

@@ -62,6 +62,12 @@ void CreateToolbar(HWND mainWindow)
     SendMessageW(g_app.toolbar, TB_AUTOSIZE, 0, 0);
 }
 
+int ToolbarHeight()
+{
+    RECT rect;
+    return GetWindowRect(g_app.toolbar, &rect) ? rect.bottom - rect.top : 0;
+}
+
 void FillToolbarTooltip(HWND mainWindow, NMTTDISPINFOW* info)
 {
     info->hinst = WindowInstance(mainWindow);

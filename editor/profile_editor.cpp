@@ -1,7 +1,6 @@
 #include "editor/profile_editor.h"
 
 #include <commctrl.h>
-#include <stdlib.h>
 #include <strsafe.h>
 
 #include "app/app_state.h"
@@ -24,8 +23,12 @@ const wchar_t* const kAddModeOctets[kOctetFieldCount] = {
     L"192", L"168", L"", L"", L"255", L"255", L"255", L"0",
 };
 
-// Only the first three characters of a field are read.
-enum { kOctetTextCapacity = 4, kNumberTextCapacity = 16, kRowTextCapacity = MAX_PATH };
+// An octet has at most three characters: reading a fourth is enough to know
+// that a field holds something else.
+enum { kOctetTextCapacity = 5, kNumberTextCapacity = 16, kRowTextCapacity = MAX_PATH };
+
+// What the eight fields hold, in the order the editor complains about it.
+enum OctetFields { kOctetsComplete, kOctetsMissing, kOctetsInvalid };
 
 struct AdapterNameMessage {
     AdapterNameVerdict verdict;
@@ -43,6 +46,8 @@ const AdapterNameMessage kAdapterNameMessages[] = {
     { kAdapterNameNotInCodePage,
       L"アダプタ名にこのパソコンの文字コードで表せない文字が含まれているため、プロファイルを作成できません。" },
 };
+
+const wchar_t kInputCheckCaption[] = L"入力確認";
 
 } // namespace
 
@@ -180,36 +185,44 @@ static void ReportAdapterName(HWND dialog, AdapterNameVerdict verdict)
     }
 }
 
-// False when a field is empty; every field is read all the same.
-static bool ReadOctetFields(HWND dialog, AddressProfile& profile)
+// Every field is read; an empty one counts before one that is not an octet.
+static OctetFields ReadOctetFields(HWND dialog, AddressProfile& profile)
 {
-    int emptyFields = 0;
+    bool missing = false;
+    bool invalid = false;
     for (int field = 0; field < kOctetFieldCount; ++field) {
         wchar_t text[kOctetTextCapacity] = {};
         GetDlgItemTextW(dialog, kOctetFields[field], text, ARRAYSIZE(text));
         if (text[0] == L'\0') {
-            ++emptyFields;
-        } else {
-            Octet(profile, field) = _wtoi(text);
+            missing = true;
+        } else if (!ParseOctetText(text, &Octet(profile, field))) {
+            invalid = true;
         }
     }
-    return emptyFields == 0;
+    return missing ? kOctetsMissing : invalid ? kOctetsInvalid : kOctetsComplete;
 }
 
-static void WriteProfileFromEditor(HWND dialog)
+// True once the profile is on disk; any refusal leaves the dialog as it is.
+static bool WriteProfileFromEditor(HWND dialog)
 {
     AddressProfile profile = {};
     AdapterNameVerdict verdict = GetSelectedAdapter(dialog, profile);
     if (verdict != kAdapterNameSound) {
         ReportAdapterName(dialog, verdict);
-        return;
+        return false;
     }
     profile.isDhcp = IsDhcpChecked(dialog);
-    if (!profile.isDhcp && !ReadOctetFields(dialog, profile)) {
-        ShowMessage(dialog, L"アドレスを全て入力して下さい。", L"入力確認", MB_OK);
-        return;
+    switch (profile.isDhcp ? kOctetsComplete : ReadOctetFields(dialog, profile)) {
+    case kOctetsMissing:
+        ShowMessage(dialog, L"アドレスを全て入力して下さい。", kInputCheckCaption, MB_OK);
+        return false;
+    case kOctetsInvalid:
+        ShowMessage(dialog, L"アドレスには0から255までの数字を入力して下さい。", kInputCheckCaption, MB_OK);
+        return false;
+    case kOctetsComplete:
+        break;
     }
-    WriteProfileFile(dialog, profile);
+    return WriteProfileFile(dialog, profile);
 }
 
 /* WM_COMMAND: the notification code plays no part; Enter and Esc do nothing. */
@@ -220,8 +233,9 @@ static void OnEditorCommand(HWND dialog, int id)
         EnumerateAdapters(dialog);
         break;
     case IDC_EDITOR_SET:
-        WriteProfileFromEditor(dialog);
-        EndDialog(dialog, 1);
+        if (WriteProfileFromEditor(dialog)) {
+            EndDialog(dialog, 1);
+        }
         break;
     case IDC_EDITOR_CLOSE:
         EndDialog(dialog, 1);

@@ -4,9 +4,8 @@
 #include <strsafe.h>
 
 #include "app/app_state.h"
-#include "app/main_window.h"
 #include "app/message_box.h"
-#include "listview/row_compare.h"
+#include "listview/row_rules.h"
 #include "res/resource.h"
 
 namespace {
@@ -73,12 +72,12 @@ void CreateProfileListView(HWND mainWindow)
     InsertColumns();
 }
 
-// The list starts below the toolbar strip and ends at the client area's
-// bottom edge, so its last row and scroll bar stay visible.
-void PlaceProfileList(int clientWidth, int clientHeight)
+// The list ends at the client area's bottom edge, so its last row and scroll
+// bar stay visible.
+void PlaceProfileList(int top, int clientWidth, int clientHeight)
 {
-    int height = clientHeight - kToolbarStripHeight;
-    MoveWindow(g_app.listView, 0, kToolbarStripHeight, clientWidth, height > 0 ? height : 0, TRUE);
+    int height = clientHeight - top;
+    MoveWindow(g_app.listView, 0, top, clientWidth, height > 0 ? height : 0, TRUE);
 }
 
 int ReadRowText(int row, wchar_t (&text)[MAX_PATH])
@@ -254,22 +253,11 @@ void MoveSelectedProfiles(HWND owner, int direction)
         ShowMessage(owner, L"項目を選んで下さい。", L"項目移動", MB_OK);
         return;
     }
+    int moving[kMoveCapacity];
+    int moved = PlanRowMoves(rows, collected, count, direction != 0, moving);
     HoldListDrawing(true);
-    if (direction == 0) {
-        // From the top: each row trades places with the one above it, which
-        // leaves the indices of the rows still to come untouched.
-        for (int i = 0; i < collected; ++i) {
-            if (rows[i] > 0) {
-                MoveRow(rows[i], rows[i] - 1);
-            }
-        }
-    } else {
-        // From the bottom, so that a row just moved down is never met again.
-        for (int i = collected - 1; i >= 0; --i) {
-            if (rows[i] < count - 1) {
-                MoveRow(rows[i], rows[i] + 1);
-            }
-        }
+    for (int i = 0; i < moved; ++i) {
+        MoveRow(moving[i], direction != 0 ? moving[i] + 1 : moving[i] - 1);
     }
     HoldListDrawing(false);
 }

@@ -7,8 +7,8 @@
 // Second half of CreateMainControls: the list view and its two columns.
 void CreateProfileListView(HWND mainWindow);
 
-// Places the list below the toolbar strip for a client area of this size.
-void PlaceProfileList(int clientWidth, int clientHeight);
+// Places the list from y = top down to the bottom of a client area of this size.
+void PlaceProfileList(int top, int clientWidth, int clientHeight);
 
 // A row's item text, the profile file's name; returns its length. Every
 // name a folder search yields fits the buffer whole.

@@ -7,23 +7,30 @@
 #include "app/paths.h"
 
 static const wchar_t kFileErrorCaption[] = L"ﾌｧｲﾙｴﾗｰ";
+static const wchar_t kCannotOpenText[] = L"ﾌｧｲﾙが開けません";
 
-// Converts a name of the thread's code page; the result is empty when it does
-// not fit.
-static void AnsiToAdapterName(const char* ansi, wchar_t (&name)[kAdapterNameCapacity])
+// Converts a name of the code page; the result is empty when it does not fit.
+static void DecodeAdapterName(const char* ansi, UINT codePage, wchar_t (&name)[kAdapterNameCapacity])
 {
     ZeroMemory(name, sizeof(name));
-    int size = MultiByteToWideChar(CP_THREAD_ACP, MB_PRECOMPOSED, ansi, -1, nullptr, 0);
+    int size = MultiByteToWideChar(codePage, MB_PRECOMPOSED, ansi, -1, nullptr, 0);
     if (size > 0 && size <= kAdapterNameCapacity) {
-        MultiByteToWideChar(CP_THREAD_ACP, MB_PRECOMPOSED, ansi, -1, name, size);
+        MultiByteToWideChar(codePage, MB_PRECOMPOSED, ansi, -1, name, size);
     }
 }
 
-AdapterNameVerdict ConvertAdapterNameToAnsi(AddressProfile& profile)
+static bool DecodesTo(const char* ansi, UINT codePage, const wchar_t* name)
+{
+    wchar_t back[kAdapterNameCapacity];
+    DecodeAdapterName(ansi, codePage, back);
+    return wcscmp(back, name) == 0;
+}
+
+AdapterNameVerdict EncodeAdapterName(AddressProfile& profile, UINT ansiCodePage, UINT oemCodePage)
 {
     char (&ansi)[kAdapterNameCapacity] = profile.adapterNameAnsi;
     ZeroMemory(ansi, sizeof(ansi));
-    int size = WideCharToMultiByte(CP_THREAD_ACP, WC_NO_BEST_FIT_CHARS, profile.adapterName, -1,
+    int size = WideCharToMultiByte(ansiCodePage, WC_NO_BEST_FIT_CHARS, profile.adapterName, -1,
                                    nullptr, 0, nullptr, nullptr);
     if (size < 1) {
         return kAdapterNameMissing;
@@ -31,19 +38,24 @@ AdapterNameVerdict ConvertAdapterNameToAnsi(AddressProfile& profile)
     if (size > kAdapterNameCapacity) {
         return kAdapterNameTooLong;
     }
-    if (WideCharToMultiByte(CP_THREAD_ACP, WC_NO_BEST_FIT_CHARS, profile.adapterName, -1,
+    if (WideCharToMultiByte(ansiCodePage, WC_NO_BEST_FIT_CHARS, profile.adapterName, -1,
                             ansi, size, nullptr, nullptr) < 1) {
         ZeroMemory(ansi, sizeof(ansi));
         return kAdapterNameMissing;
     }
-    // A substitute character would make a line that names no adapter.
-    wchar_t back[kAdapterNameCapacity];
-    AnsiToAdapterName(ansi, back);
-    if (wcscmp(back, profile.adapterName) != 0) {
+    // A substitute character would make a line that names no adapter, and so
+    // would bytes that cmd.exe, reading the file in the OEM code page, takes
+    // for other characters than the editor does.
+    if (!DecodesTo(ansi, ansiCodePage, profile.adapterName) || !DecodesTo(ansi, oemCodePage, profile.adapterName)) {
         ZeroMemory(ansi, sizeof(ansi));
         return kAdapterNameNotInCodePage;
     }
     return kAdapterNameSound;
+}
+
+AdapterNameVerdict ConvertAdapterNameToAnsi(AddressProfile& profile)
+{
+    return EncodeAdapterName(profile, CP_THREAD_ACP, GetOEMCP());
 }
 
 // The path and the line, both checked before the file is touched, so that a
@@ -59,7 +71,25 @@ static int PrepareProfileFile(const AddressProfile& profile, wchar_t (&path)[MAX
     return ProfileLine(profile, line);
 }
 
-void WriteProfileFile(HWND owner, const AddressProfile& profile)
+// Writes the line into a file of its own and closes it; true only when every
+// byte reached the disk.
+static bool WriteWholeFile(const wchar_t* path, const char* line, DWORD length)
+{
+    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    DWORD written = 0;
+    bool complete = WriteFile(file, line, length, &written, nullptr) && written == length
+                    && FlushFileBuffers(file);
+    return CloseHandle(file) && complete;
+}
+
+// The line goes into a new file beside the profile, and only a complete file
+// takes the profile's place, in one step: a full disk or a file in use never
+// leaves a profile empty or half written, and the old one stays as it was.
+bool WriteProfileFile(HWND owner, const AddressProfile& profile)
 {
     SetCurrentDirectoryW(g_app.baseDirectory);
     wchar_t path[MAX_PATH];
@@ -68,19 +98,21 @@ void WriteProfileFile(HWND owner, const AddressProfile& profile)
     if (length < 0) {
         ShowMessage(owner, L"アダプタ名またはフォルダのパスが長すぎるため、ﾌｧｲﾙを作成できません。",
                     kFileErrorCaption, MB_ICONWARNING);
-        return;
+        return false;
     }
-    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        ShowMessage(owner, L"ﾌｧｲﾙが開けません", kFileErrorCaption, MB_ICONWARNING);
-        return;
+    wchar_t folder[MAX_PATH];
+    wchar_t fresh[MAX_PATH] = {};
+    if (!BuildBasePath(folder, kProfileFolder) || GetTempFileNameW(folder, L"kvt", 0, fresh) == 0) {
+        ShowMessage(owner, kCannotOpenText, kFileErrorCaption, MB_ICONWARNING);
+        return false;
     }
-    DWORD written = 0;
-    WriteFile(file, line, static_cast<DWORD>(length), &written, nullptr);
-    if (!CloseHandle(file)) {
-        ShowMessage(owner, L"ﾌｧｲﾙが閉じられません", kFileErrorCaption, MB_OK);
+    if (!WriteWholeFile(fresh, line, static_cast<DWORD>(length))
+        || !MoveFileExW(fresh, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileW(fresh);
+        ShowMessage(owner, L"ﾌｧｲﾙが書き込めません", kFileErrorCaption, MB_ICONWARNING);
+        return false;
     }
+    return true;
 }
 
 bool ReadProfileFile(HWND owner, const wchar_t* fileName, size_t length,
@@ -94,17 +126,20 @@ bool ReadProfileFile(HWND owner, const wchar_t* fileName, size_t length,
         file = CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     }
-    if (file == INVALID_HANDLE_VALUE) {
-        ShowMessage(owner, L"ﾌｧｲﾙが開けません", kFileErrorCaption, MB_ICONWARNING);
-        return false;
-    }
     char data[kProfileReadSize] = {};
     DWORD got = 0;
-    if (!ReadFile(file, data, sizeof(data), &got, nullptr)) {
-        got = 0;
+    // A file that opens but cannot be read is as unusable as one that does
+    // not open: its values are never shown as empty ones.
+    if (file != INVALID_HANDLE_VALUE && !ReadFile(file, data, sizeof(data), &got, nullptr)) {
+        CloseHandle(file);
+        file = INVALID_HANDLE_VALUE;
+    }
+    if (file == INVALID_HANDLE_VALUE) {
+        ShowMessage(owner, kCannotOpenText, kFileErrorCaption, MB_ICONWARNING);
+        return false;
     }
     octetsFound = ParseProfileText(data, got, profile);
-    AnsiToAdapterName(profile.adapterNameAnsi, profile.adapterName);
+    DecodeAdapterName(profile.adapterNameAnsi, CP_THREAD_ACP, profile.adapterName);
     if (!CloseHandle(file)) {
         ShowMessage(owner, L"ﾌｧｲﾙが閉じません", L"CloseHandle-errer", MB_OK);
     }

@@ -39,11 +39,6 @@ static void ShowPathTooLong(HWND owner)
     ShowMessage(owner, kPathTooLongText, L"Error", MB_OK | MB_ICONWARNING);
 }
 
-static bool IsDotEntry(const wchar_t* name)
-{
-    return lstrcmpW(name, L".") == 0 || lstrcmpW(name, L"..") == 0;
-}
-
 static void InsertProfileRow(int index, wchar_t* name)
 {
     LVITEMW item = {};
@@ -72,7 +67,9 @@ void RefreshProfileList()
     int index = 0;
     HoldListDrawing(true);
     do {
-        if (!IsDotEntry(entry.cFileName)) {
+        // A folder is never a profile, whatever its name ends in ("." and
+        // ".." included).
+        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
             InsertProfileRow(index, entry.cFileName);
             ++index;
         }
@@ -81,19 +78,23 @@ void RefreshProfileList()
     HoldListDrawing(false);
 }
 
-// The first selected row and its profile file's full path. False, after
-// telling the user why, when there is none or the path does not fit.
-static bool FindSelectedProfile(HWND owner, int* row, wchar_t (&path)[MAX_PATH])
+static int FirstSelectedRow()
 {
-    *row = static_cast<int>(SendMessageW(g_app.listView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-    if (*row == -1) {
+    return static_cast<int>(SendMessageW(g_app.listView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+// The row's profile file's full path. False, after telling the user why, when
+// there is no row (-1) or the path does not fit.
+static bool FindRowProfile(HWND owner, int row, wchar_t (&path)[MAX_PATH])
+{
+    if (row == -1) {
         ShowMessage(owner, kNothingSelectedText, L"listview", MB_OK);
         return false;
     }
     // A text long enough to fill the name buffer could have been cut, but no
     // path holding it fits either, so a shortened name is never used.
     wchar_t name[MAX_PATH];
-    int length = ReadRowText(*row, name);
+    int length = ReadRowText(row, name);
     if (!BuildProfilePath(path, name, static_cast<size_t>(length))) {
         ShowPathTooLong(owner);
         return false;
@@ -103,9 +104,9 @@ static bool FindSelectedProfile(HWND owner, int* row, wchar_t (&path)[MAX_PATH])
 
 void DeleteSelectedProfile(HWND owner)
 {
-    int row = -1;
+    int row = FirstSelectedRow();
     wchar_t path[MAX_PATH];
-    if (!FindSelectedProfile(owner, &row, path)) {
+    if (!FindRowProfile(owner, row, path)) {
         return;
     }
     // A file that stays (read-only, in use) keeps its row; one that is
@@ -120,9 +121,13 @@ void DeleteSelectedProfile(HWND owner)
 
 void ApplySelectedProfile(HWND owner)
 {
-    int row = -1;
+    ApplyProfileAt(owner, FirstSelectedRow());
+}
+
+void ApplyProfileAt(HWND owner, int row)
+{
     wchar_t path[MAX_PATH];
-    if (!FindSelectedProfile(owner, &row, path)) {
+    if (!FindRowProfile(owner, row, path)) {
         return;
     }
     SetCurrentDirectoryW(g_app.baseDirectory);

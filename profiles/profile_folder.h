@@ -10,6 +10,8 @@ void DeleteSelectedProfile(HWND owner);
 // Runs the first selected row's file elevated, handing the credentials to
 // the helper first when pw_mode is not 0.
 void ApplySelectedProfile(HWND owner);
+// The same for the given row.
+void ApplyProfileAt(HWND owner, int row);
 // Asks the shell to run the file with the "runas" verb; tells the user when
 // the request fails.
 void RunElevated(HWND owner, const wchar_t (&path)[MAX_PATH]);

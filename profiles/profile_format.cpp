@@ -171,6 +171,22 @@ int ParseProfileText(const char* data, size_t size, AddressProfile& profile)
     return scan.octetsTaken == kNoStaticYet ? 0 : scan.octetsTaken;
 }
 
+bool ParseOctetText(const wchar_t* text, int* value)
+{
+    const int kMaxDigits = 3;
+    const int kMaxOctet = 255;
+    int digits = 0;
+    int number = 0;
+    for (; digits < kMaxDigits && text[digits] >= L'0' && text[digits] <= L'9'; ++digits) {
+        number = number * 10 + (text[digits] - L'0');
+    }
+    if (digits == 0 || text[digits] != L'\0' || number > kMaxOctet) {
+        return false;
+    }
+    *value = number;
+    return true;
+}
+
 static bool IsCommandBreaker(wchar_t c)
 {
     return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == L'"' || c == L'%';

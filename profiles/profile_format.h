@@ -38,6 +38,10 @@ int ProfileLine(const AddressProfile& profile, char (&line)[kProfileLineCapacity
 // empty. Returns how many of the eight octets were found.
 int ParseProfileText(const char* data, size_t size, AddressProfile& profile);
 
+// An octet as the editor takes it: one to three ASCII digits with a value
+// from 0 to 255. False for anything else (signs, blanks, 1921, 256).
+bool ParseOctetText(const wchar_t* text, int* value);
+
 // Why an adapter name cannot make a sound profile, or that it can.
 enum AdapterNameVerdict {
     kAdapterNameSound,

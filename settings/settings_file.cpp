@@ -45,6 +45,14 @@ void LoadSettings()
             ? static_cast<int>(GetPrivateProfileIntW(kSettingsSection, key.name, key.defaultValue, path))
             : key.defaultValue;
     }
+    // A placement from a larger screen is shrunk to this one before it is
+    // moved onto it, so the whole window, caption included, can be reached.
+    if (settings.moto_w > g_app.screenWidth) {
+        settings.moto_w = g_app.screenWidth;
+    }
+    if (settings.moto_h > g_app.screenHeight) {
+        settings.moto_h = g_app.screenHeight;
+    }
     settings.moto_x = ClampToScreen(settings.moto_x, settings.moto_w, g_app.screenWidth);
     settings.moto_y = ClampToScreen(settings.moto_y, settings.moto_h, g_app.screenHeight);
 }

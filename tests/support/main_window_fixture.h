@@ -50,21 +50,21 @@ protected:
     {
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
+            DispatchLoopMessage(message);
         }
     }
 
     HWND window() const { return g_app.mainWindow; }
     std::wstring BasePath(const std::wstring& relative) const { return base / relative; }
 
-    // Exactly one message box since the last check, owned by the main window.
-    void ExpectOneMessage(const std::wstring& text, const std::wstring& caption, UINT type)
+    // Exactly one message box since the last check, owned by the main window
+    // unless another owner is given.
+    void ExpectOneMessage(const std::wstring& text, const std::wstring& caption, UINT type, HWND owner = nullptr)
     {
         ASSERT_EQ(capture.messages().size(), 1u);
         const CapturedMessage& shown = capture.messages()[0];
-        EXPECT_EQ(std::tie(shown.text, shown.caption, shown.type, shown.owner),
-                  std::tie(text, caption, type, g_app.mainWindow));
+        owner = owner != nullptr ? owner : g_app.mainWindow;
+        EXPECT_EQ(std::tie(shown.text, shown.caption, shown.type, shown.owner), std::tie(text, caption, type, owner));
         capture.clear();
     }
 

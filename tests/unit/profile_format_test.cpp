@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "profiles/profile_file.h"
 #include "profiles/profile_format.h"
 
 // A DHCP line has 40 bytes around the name, a static one with three-digit
@@ -86,5 +87,58 @@ TEST(ProfileScanner, RandomBytesNeverCrashIt)
         int found = ParseProfileText(exact.data(), exact.size(), p);
         size_t name = strnlen(p.adapterNameAnsi, kAdapterNameCapacity);
         ASSERT_TRUE(found >= 0 && found <= 8 && name < kAdapterNameCapacity && !memchr(p.adapterNameAnsi, '"', name));
+    }
+}
+
+TEST(ProfileFormat, AnOctetIsOneToThreeDigitsUpTo255)
+{
+    const struct { const wchar_t* text; int value; } cases[] = {
+        { L"0", 0 }, { L"255", 255 }, { L"007", 7 }, { L"10", 10 },
+        { L"", -1 }, { L"1921", -1 }, { L"256", -1 }, { L"300", -1 }, { L"abc", -1 }, { L"-5", -1 }, { L"+5", -1 },
+        { L"1.2", -1 }, { L"0x1", -1 }, { L" 16", -1 }, { L"16 ", -1 }, { L"\xFF11", -1 },
+    };
+    for (const auto& c : cases) {
+        int value = -1;
+        EXPECT_EQ(ParseOctetText(c.text, &value), c.value >= 0) << testing::PrintToString(c.text);
+        EXPECT_EQ(value, c.value) << testing::PrintToString(c.text);
+    }
+}
+
+// Names checked in UTF-16, then encoded in an ANSI code page that must give
+// them back, also as cmd.exe reads them in the OEM code page.
+TEST(ProfileFormat, AdapterNamesThatCannotMakeASoundProfile)
+{
+    const struct {
+        std::wstring name;
+        AdapterNameVerdict rules;
+        UINT ansi = 0, oem = 0;
+        AdapterNameVerdict encoded = kAdapterNameSound;
+    } cases[] = {
+        { L"Eth\"0", kAdapterNameBreaksCommand }, { L"eth%PATH%", kAdapterNameBreaksCommand },
+        { L"tab\there", kAdapterNameBreaksCommand }, { L"eth\r\nnet user", kAdapterNameBreaksCommand },
+        { L"del\x7f", kAdapterNameBreaksCommand }, { L"c1\x85", kAdapterNameBreaksCommand },
+        { L"..\\..\\evil", kAdapterNameBreaksPath }, { L"a/b", kAdapterNameBreaksPath }, { L"C:", kAdapterNameBreaksPath },
+        { L"st*r", kAdapterNameBreaksPath }, { L"what?", kAdapterNameBreaksPath }, { L"<x>", kAdapterNameBreaksPath },
+        { L"a|b", kAdapterNameBreaksPath }, { L".", kAdapterNameBreaksPath }, { L"..", kAdapterNameBreaksPath },
+        { L"", kAdapterNameMissing }, { std::wstring(256, L'n'), kAdapterNameTooLong },
+        { std::wstring(255, L'n'), kAdapterNameSound, 932, 932, kAdapterNameSound },
+        { L"...", kAdapterNameSound, 932, 932, kAdapterNameSound },
+        { std::wstring(128, L'\x30a2'), kAdapterNameSound, 932, 932, kAdapterNameTooLong },   // 256 bytes
+        { L"Ethernet caf\x00e9", kAdapterNameSound, 932, 932, kAdapterNameNotInCodePage },
+        { L"\xc774\xb354\xb137", kAdapterNameSound, 932, 932, kAdapterNameNotInCodePage },
+        { L"Ethernet caf\x00e9", kAdapterNameSound, 1252, 1252, kAdapterNameSound },
+        { L"Ethernet caf\x00e9", kAdapterNameSound, 1252, 437, kAdapterNameNotInCodePage },
+        { L"eth\x20ac", kAdapterNameSound, 1252, 850, kAdapterNameNotInCodePage },
+        { L"Ethernet 2", kAdapterNameSound, 1252, 437, kAdapterNameSound },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.name));
+        EXPECT_EQ(CheckAdapterName(c.name.c_str(), c.name.size()), c.rules);
+        if (c.ansi != 0) {
+            AddressProfile profile = {};
+            c.name.copy(profile.adapterName, c.name.size());
+            EXPECT_EQ(EncodeAdapterName(profile, c.ansi, c.oem), c.encoded);
+            EXPECT_EQ(profile.adapterNameAnsi[0] == '\0', c.encoded != kAdapterNameSound);
+        }
     }
 }

@@ -4,6 +4,7 @@
 #include <functional>
 #include <vector>
 
+#include "res/resource.h"
 #include "support/dialog_driver.h"
 #include "support/main_window_fixture.h"
 
@@ -106,21 +107,27 @@ TEST_F(SettingsDialogTest, StoredModeTwoLeavesTheTopmostBandAndRestoresTheSize)
 
 using AboutDialogTest = MainWindowTest;
 
+// Esc and Enter reach a box through the program's own message loop.
 TEST_F(AboutDialogTest, EachBoxEndsOnItsOwnAndTheRestGoWithTheMainWindow)
 {
     StartProgram();
-    SendMessageW(window(), WM_COMMAND, 58, 0);
-    SendMessageW(window(), WM_COMMAND, 58, 0);
+    for (int i = 0; i < 3; ++i) {
+        SendMessageW(window(), WM_COMMAND, IDM_ABOUT, 0);
+    }
     PumpMessages();
     std::vector<HWND> boxes;
     for (HWND box = nullptr; (box = FindWindowExW(nullptr, box, L"#32770", L"このソフトについて")) != nullptr;) {
         boxes.push_back(box);
     }
-    ASSERT_EQ(boxes.size(), 2u);
+    ASSERT_EQ(boxes.size(), 3u);
     EXPECT_TRUE(IsWindowVisible(boxes[0]) && IsWindowEnabled(window()));
-    SendMessageW(boxes[0], WM_CLOSE, 0, 0);
+    PostMessageW(GetDlgItem(boxes[0], IDC_ABOUT_NEW_VERSION), WM_KEYDOWN, VK_ESCAPE, 0);
+    SetFocus(GetDlgItem(boxes[1], IDC_ABOUT_OK));
+    PostMessageW(GetDlgItem(boxes[1], IDC_ABOUT_OK), WM_KEYDOWN, VK_RETURN, 0);
+    PumpMessages();
     EXPECT_FALSE(IsWindow(boxes[0]));
-    EXPECT_TRUE(IsWindowVisible(boxes[1]));
-    CloseProgram();
     EXPECT_FALSE(IsWindow(boxes[1]));
+    EXPECT_TRUE(IsWindowVisible(boxes[2]));
+    CloseProgram();
+    EXPECT_FALSE(IsWindow(boxes[2]));
 }

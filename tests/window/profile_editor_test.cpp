@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <deque>
 #include <vector>
 
 #include "app/app_state.h"
+#include "profiles/profile_folder.h"
 #include "res/resource.h"
 #include "support/dialog_driver.h"
 #include "support/main_window_fixture.h"
@@ -67,6 +69,14 @@ ULONG WINAPI FakeAdapters(ULONG family, ULONG flags, PVOID, PIP_ADAPTER_ADDRESSE
     return f.fillResult;
 }
 
+// A folder that the host staged with a fault a test cannot make from inside
+// Wine (tests/support/faults.sh); empty when there is none.
+std::wstring FaultFolder(const wchar_t* name)
+{
+    const wchar_t* faults = _wgetenv(L"KORVATEL_FAULTS");
+    return faults != nullptr ? std::wstring(faults) + L"\\" + name : std::wstring();
+}
+
 const std::string kEthernetLine = "netsh interface ip set address \"Ethernet\" static 192.168.1.10 255.255.255.0\r\n";
 
 Names Adapters(HWND dialog)
@@ -116,7 +126,7 @@ protected:
         g_fake.adapters = { { L"Wi-Fi", L"Intel(R) Wi-Fi 6 AX201", { "fe80::1", "192.168.0.5" } },
                             { L"Ethernet", L"Realtek PCIe GbE", { "10.0.0.7" } }, { L"eth0", L"eth0", {} } };
         g_adapterSource = FakeAdapters;
-        CreateDirectoryW(ProfilePath(L"").c_str(), nullptr);
+        CreateDirectoryW(BasePath(L"ipaddress").c_str(), nullptr);
         StartProgram();
     }
 
@@ -129,15 +139,25 @@ protected:
         return driver.ran();
     }
 
-    // Adds through the toolbar: chooses the adapter, types, ticks 自動 or not, presses SET.
-    void AddProfile(int adapter, bool dhcp, const Names& octets = { L"192", L"168", L"1", L"10" })
+    // Adds through the toolbar: chooses the adapter, types, ticks 自動 or not,
+    // presses SET. True when the editor ended; a refusal leaves it open as it
+    // was, and the caption's close box then ends it.
+    bool AddProfile(int adapter, bool dhcp, const Names& octets = { L"192", L"168", L"1", L"10" })
     {
-        ASSERT_TRUE(RunEditor(IDT_ADD, [&](HWND dialog) {
+        bool ended = false;
+        EXPECT_TRUE(RunEditor(IDT_ADD, [&](HWND dialog) {
             ChooseAdapter(dialog, adapter);
             TypeOctets(dialog, octets);
             CheckDlgButton(dialog, IDC_EDITOR_DHCP, dhcp ? BST_CHECKED : BST_UNCHECKED);
+            std::wstring typed = State(dialog);
             ClickButton(dialog, IDC_EDITOR_SET);
+            ended = !IsWindowVisible(dialog);
+            if (!ended) {
+                EXPECT_EQ(State(dialog), typed);
+                SendMessageW(dialog, WM_CLOSE, 0, 0);
+            }
         }));
+        return ended;
     }
 
     // The list the editor shows when it opens; the caption's close box ends it.
@@ -151,15 +171,21 @@ protected:
         return entries;
     }
 
-    std::wstring ProfilePath(const std::wstring& name) const { return BasePath(L"ipaddress\\" + name); }
+    std::wstring ProfilePath(const std::wstring& name) const
+    {
+        return g_app.baseDirectory + std::wstring(L"\\ipaddress\\") + name;
+    }
 
-    Names ProfileFiles() const
+    // The files (not folders) of the profile folder that match the pattern.
+    Names ProfileFiles(const wchar_t* pattern = L"*.bat") const
     {
         Names names;
         WIN32_FIND_DATAW entry;
-        HANDLE search = FindFirstFileW(ProfilePath(L"*.bat").c_str(), &entry);
+        HANDLE search = FindFirstFileW(ProfilePath(pattern).c_str(), &entry);
         for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileW(search, &entry)) {
-            names.push_back(entry.cFileName);
+            if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+                names.push_back(entry.cFileName);
+            }
         }
         FindClose(search);
         std::sort(names.begin(), names.end());
@@ -183,13 +209,6 @@ protected:
         ListView_InsertItem(g_app.listView, &item);
     }
 
-    void ExpectOnlyMessage(const wchar_t* text, const wchar_t* caption, UINT type)
-    {
-        ASSERT_EQ(capture.messages().size(), 1u);
-        const CapturedMessage& m = capture.messages()[0];
-        EXPECT_TRUE(m.text == text && m.caption == caption && m.type == type && m.owner == editor) << m.text;
-    }
-
     HWND editor = nullptr;
     struct RestoreAdapterSource { ~RestoreAdapterSource() { g_adapterSource = GetAdaptersAddresses; } } restore;
 };
@@ -206,25 +225,34 @@ TEST_F(EditorTest, AddModeDefaultsAndSearch)
         SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
         EXPECT_TRUE(IsWindowVisible(dialog));
         ChooseAdapter(dialog, 1);
-        TypeOctets(dialog, { L"192", L"168", L"1", L"10" });
         ClickButton(dialog, IDC_EDITOR_SEARCH);
         ClickButton(dialog, IDC_EDITOR_SEARCH);
         EXPECT_EQ(Adapters(dialog), (Names{ L"Wi-Fi", L"Ethernet", L"eth0" }));
-        ClickButton(dialog, IDC_EDITOR_SET);
+        ClickButton(dialog, IDC_EDITOR_CLOSE);
     }));
-    ExpectOnlyMessage(L"リストを選択して下さい", L"選択ｴﾗｰ", MB_ICONWARNING);
+    EXPECT_FALSE(AddProfile(-1, false));
+    ExpectOneMessage(L"リストを選択して下さい", L"選択ｴﾗｰ", MB_ICONWARNING, editor);
     EXPECT_TRUE(ProfileFiles().empty());
 }
 
-TEST_F(EditorTest, EveryFieldIsNeededAndOnlyItsFirstThreeCharactersCount)
+// Each refusal keeps the dialog as it was; an empty field is named before a bad one.
+TEST_F(EditorTest, EveryFieldMustHoldAnOctet)
 {
-    AddProfile(0, false, { L"192", L"168", L"", L"10" });
-    ExpectOnlyMessage(L"アドレスを全て入力して下さい。", L"入力確認", MB_OK);
+    const struct { Names octets; const wchar_t* refusal; } cases[] = {
+        { { L"192", L"168", L"", L"1921" }, L"アドレスを全て入力して下さい。" },
+        { { L"192", L"168", L"1", L"1921" }, L"アドレスには0から255までの数字を入力して下さい。" },
+        { { L"192", L"168", L"1", L"10", L"256", L"255", L"255", L"0" }, L"アドレスには0から255までの数字を入力して下さい。" },
+        { { L"abc", L"168", L"1", L"10" }, L"アドレスには0から255までの数字を入力して下さい。" },
+        { { L"192", L"-5", L"1", L"10" }, L"アドレスには0から255までの数字を入力して下さい。" },
+    };
+    for (const auto& c : cases) {
+        EXPECT_FALSE(AddProfile(2, false, c.octets));
+        ExpectOneMessage(c.refusal, L"入力確認", MB_OK, editor);
+    }
     EXPECT_TRUE(ProfileFiles().empty());
-    AddProfile(2, false, { L"1921", L" 16", L"abc", L"-5", L"300", L"255", L"255", L"0" });
-    EXPECT_EQ(ProfileFiles(), Names{ L"eth0_192_16_0_-5.bat" });
-    EXPECT_EQ(ReadBytes(ProfilePath(L"eth0_192_16_0_-5.bat")),
-              "netsh interface ip set address \"eth0\" static 192.16.0.-5 300.255.255.0\r\n");
+    EXPECT_TRUE(AddProfile(2, false, { L"010", L"0", L"255", L"7", L"255", L"255", L"255", L"000" }));
+    EXPECT_EQ(ReadBytes(ProfilePath(L"eth0_10_0_255_7.bat")),
+              "netsh interface ip set address \"eth0\" static 10.0.255.7 255.255.255.0\r\n");
 }
 
 TEST_F(EditorTest, DhcpBoxGreysTheFieldsAndWritesTheDhcpFile)
@@ -247,7 +275,7 @@ TEST_F(EditorTest, DhcpBoxGreysTheFieldsAndWritesTheDhcpFile)
 // Editing one octet of an added profile adds a second file and row; editing the mask replaces the file.
 TEST_F(EditorTest, AddedProfilesReachTheListAndEditingAnAddressKeepsTheOldFile)
 {
-    AddProfile(1, false);
+    EXPECT_TRUE(AddProfile(1, false));
     EXPECT_EQ(ReadBytes(ProfilePath(L"Ethernet_192_168_1_10.bat")), kEthernetLine);   // 77 bytes
     SelectRow(RowOf(L"Ethernet_192_168_1_10.bat"));
     ASSERT_TRUE(RunEditor(IDM_EDIT, [](HWND dialog) {
@@ -309,19 +337,63 @@ TEST_F(EditorTest, EditModeShowsWhatTheFileHolds)
         }));
         CloseHandle(held);
         if (c.held) {
-            ExpectOnlyMessage(L"ﾌｧｲﾙが開けません", L"ﾌｧｲﾙｴﾗｰ", MB_ICONWARNING);
+            ExpectOneMessage(L"ﾌｧｲﾙが開けません", L"ﾌｧｲﾙｴﾗｰ", MB_ICONWARNING, editor);
         } else {
             EXPECT_TRUE(capture.messages().empty());
         }
     }
 }
 
-TEST_F(EditorTest, AMissingFolderIsReportedAndNotCreated)
+// No new file beside the old one, and the old one byte for byte as it was.
+TEST_F(EditorTest, AProfileThatCannotBeWrittenIsNeverLostOrLeftHalfWritten)
 {
     RemoveDirectoryW(ProfilePath(L"").c_str());
-    AddProfile(1, false);
-    ExpectOnlyMessage(L"ﾌｧｲﾙが開けません", L"ﾌｧｲﾙｴﾗｰ", MB_ICONWARNING);
+    EXPECT_FALSE(AddProfile(1, false));
+    ExpectOneMessage(L"ﾌｧｲﾙが開けません", L"ﾌｧｲﾙｴﾗｰ", MB_ICONWARNING, editor);
     EXPECT_FALSE(FileExists(ProfilePath(L"")));
+
+    CreateDirectoryW(ProfilePath(L"").c_str(), nullptr);
+    const std::string old = "netsh interface ip set address \"Ethernet\" static 192.168.1.10 255.0.0.0\r\n";
+    WriteBytes(ProfilePath(L"Ethernet_192_168_1_10.bat"), old);
+    HANDLE held = CreateFileW(ProfilePath(L"Ethernet_192_168_1_10.bat").c_str(), GENERIC_READ, 0, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    EXPECT_FALSE(AddProfile(1, false));
+    CloseHandle(held);
+    ExpectOneMessage(L"ﾌｧｲﾙが書き込めません", L"ﾌｧｲﾙｴﾗｰ", MB_ICONWARNING, editor);
+    EXPECT_EQ(ReadBytes(ProfilePath(L"Ethernet_192_168_1_10.bat")), old);
+    EXPECT_EQ(ProfileFiles(L"*"), Names{ L"Ethernet_192_168_1_10.bat" });
+
+    // On a full disk only a new file fails; the old profile there stays.
+    std::wstring full = FaultFolder(L"full");
+    if (full.empty() || !FileExists(full + L"\\ipaddress\\full_1_1_1_1.bat")) {
+        GTEST_SKIP() << "no full disk: the host could not mount a small tmpfs";
+    }
+    lstrcpynW(g_app.baseDirectory, full.c_str(), MAX_PATH);
+    g_fake.adapters = { { L"full", L"test adapter", {} } };
+    std::string fullLine = ReadBytes(ProfilePath(L"full_1_1_1_1.bat"));
+    EXPECT_FALSE(AddProfile(0, false, { L"1", L"1", L"1", L"1", L"255", L"255", L"0", L"0" }));
+    EXPECT_FALSE(AddProfile(0, false, { L"2", L"2", L"2", L"2", L"255", L"255", L"0", L"0" }));
+    ASSERT_EQ(capture.messages().size(), 2u);
+    EXPECT_TRUE(capture.messages()[1].text == L"ﾌｧｲﾙが書き込めません");
+    EXPECT_EQ(ReadBytes(ProfilePath(L"full_1_1_1_1.bat")), fullLine);
+    EXPECT_EQ(ProfileFiles(L"*"), Names{ L"full_1_1_1_1.bat" });
+}
+
+// A file that opens but cannot be read is shown like one that does not open.
+TEST_F(EditorTest, AnUnreadableProfileIsReportedNotShownEmpty)
+{
+    std::wstring unreadable = FaultFolder(L"unreadable");
+    if (unreadable.empty()) {
+        GTEST_SKIP() << "no unreadable file staged by the host";
+    }
+    lstrcpynW(g_app.baseDirectory, unreadable.c_str(), MAX_PATH);
+    RefreshProfileList();
+    SelectRow(RowOf(L"unreadable.bat"));
+    ASSERT_TRUE(RunEditor(IDM_EDIT, [&](HWND dialog) {
+        EXPECT_EQ(State(dialog), L"IPアドレス編集 .../... typed adapter -1");
+        ClickButton(dialog, IDC_EDITOR_CLOSE);
+    }));
+    ExpectOneMessage(L"ﾌｧｲﾙが開けません", L"ﾌｧｲﾙｴﾗｰ", MB_ICONWARNING, editor);
 }
 
 // Left out: Wi-Fi Direct in any case, a last address of 127.0.0.1 or 127.0.0.10 (an adapter
@@ -366,38 +438,23 @@ TEST_F(EditorTest, TheSystemsListAndQueriesThatFail)
     EXPECT_TRUE(FileExists(BasePath(L"korvatel.ini")) && FileExists(BasePath(L"dunmere.ini")));
 }
 
-TEST_F(EditorTest, AdapterNamesThatCannotMakeASoundProfileAreRefused)
+// The rules are a table of their own; here the dialog's side: the refusal is the
+// editor's, nothing is written, and a sound Japanese name gets its CP932 bytes.
+TEST_F(EditorTest, AdapterNamesAreRefusedOrWrittenInTheCodePage)
 {
     ASSERT_EQ(GetACP(), 932u) << "the tests run with the Japanese code page";
     ASSERT_GT(ProfilePath(L"").size() + 214 + 9, 259u);
-    const wchar_t* command = L"アダプタ名に \" % または制御文字が含まれているため";
-    const wchar_t* path = L"アダプタ名に \\ / : * ? < > | のいずれかが含まれているか、アダプタ名が . または .. のため";
-    const struct { std::wstring name; const wchar_t* refusal; } cases[] = {
-        { L"Eth\"0", command }, { L"eth%PATH%", command }, { L"tab\there", command }, { L"eth\r\nnet user", command },
-        { L"del\x7f", command }, { L"c1\x85", command }, { L"..\\..\\evil", path }, { L"a/b", path }, { L"C:", path },
-        { L"st*r", path }, { L"what?", path }, { L"<x>", path }, { L"a|b", path }, { L".", path }, { L"..", path },
-        { L"Ethernet caf\x00e9", L"文字コードで表せない" }, { L"\xc774\xb354\xb137", L"文字コード" }, { L"eth\x20ac", L"文字コード" },
-        { std::wstring(256, L'n'), L"アダプタ名が長すぎる" },        // more than 255 characters
-        { std::wstring(200, L'\x30a2'), L"アダプタ名が長すぎる" },   // 400 ANSI bytes
-        { std::wstring(214, L'n'), L"フォルダのパスが長すぎる" },    // fits the line, not the path
-        { std::wstring(200, L'n'), nullptr }, { L"...", nullptr },
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(testing::PrintToString(c.name));
-        g_fake.adapters = { { c.name, L"test adapter", { "10.0.0.1" } } };
-        capture.clear();
-        AddProfile(0, true);
-        ASSERT_EQ(capture.messages().size(), c.refusal ? 1u : 0u);
-        if (c.refusal) {
-            const CapturedMessage& m = capture.messages()[0];
-            EXPECT_TRUE(m.text.find(c.refusal) != std::wstring::npos && m.owner == editor
-                        && m.type == MB_ICONWARNING) << m.text;
-        }
-        EXPECT_EQ(DeleteFileW(ProfilePath(c.name + L"_auto.bat").c_str()) != FALSE, c.refusal == nullptr);
-        EXPECT_TRUE(ProfileFiles().empty());
-    }
-    g_fake.adapters = { { L"イーサネット 2", L"test adapter", {} } };
-    AddProfile(0, true);
+    g_fake.adapters = { { std::wstring(214, L'n'), L"fits the line, not the path", {} },
+                        { L"a/b", L"slash", {} }, { L"イーサネット 2", L"test adapter", {} } };
+    EXPECT_FALSE(AddProfile(0, true));
+    ExpectOneMessage(L"アダプタ名またはフォルダのパスが長すぎるため、ﾌｧｲﾙを作成できません。", L"ﾌｧｲﾙｴﾗｰ",
+                     MB_ICONWARNING, editor);
+    EXPECT_FALSE(AddProfile(1, true));
+    ASSERT_EQ(capture.messages().size(), 1u);
+    EXPECT_EQ(capture.messages()[0].caption, L"選択ｴﾗｰ");
+    capture.clear();
+    EXPECT_TRUE(ProfileFiles(L"*").empty());
+    EXPECT_TRUE(AddProfile(2, true));
     EXPECT_EQ(ReadBytes(ProfilePath(L"イーサネット 2_auto.bat")),
               "netsh interface ip set address \"\x83\x43\x81\x5b\x83\x54\x83\x6c\x83\x62\x83\x67 2\" dhcp\r\n");
 }

@@ -108,7 +108,10 @@ TEST_F(ProfileListTest, ListFillsTheClientAreaBelowTheToolbar)
     GetClientRect(window(), &client);
     GetWindowRect(g_app.listView, &list);
     MapWindowPoints(nullptr, window(), reinterpret_cast<POINT*>(&list), 2);
-    RECT expected = { 0, 24, client.right, client.bottom };
+    RECT toolbar;
+    GetWindowRect(g_app.toolbar, &toolbar);
+    MapWindowPoints(nullptr, window(), reinterpret_cast<POINT*>(&toolbar), 2);
+    RECT expected = { 0, toolbar.bottom, client.right, client.bottom };
     EXPECT_TRUE(EqualRect(&list, &expected));
 }
 
@@ -142,17 +145,17 @@ TEST_F(ProfileListTest, ClickMarksRowsAndMovesTakeEachSelectedRowOnePlaceWithIts
     MoveSelectedProfiles(window(), 0);
     EXPECT_EQ(Rows(TextOf), (Texts{ L"P", L"R", L"S", L"Q", L"T" }));
 
-    const struct { Texts texts; std::vector<int> rows; int direction; Texts expected; } cases[] = {
-        { pqrst, { 0, 1 }, 0, { L"Q", L"P", L"R", L"S", L"T" } },
-        { pqrst, { 4 }, 1, pqrst },
-        { { L"P", L"Q", L"R", L"S" }, { 1, 2 }, 1, { L"P", L"S", L"Q", L"R" } },
-        { pqrst, { 1, 3 }, 1, { L"P", L"R", L"Q", L"T", L"S" } },
+    // Menu command 55, a move down from the bottom, with a block that already touches the bottom.
+    const struct { Texts texts; std::vector<int> rows; UINT command; Texts expected; } cases[] = {
+        { { L"P", L"Q", L"R", L"S" }, { 1, 2 }, IDM_MOVE_DOWN, { L"P", L"S", L"Q", L"R" } },
+        { pqrst, { 1, 3, 4 }, IDM_MOVE_DOWN, { L"P", L"R", L"Q", L"S", L"T" } },
+        { pqrst, { 0, 1, 3 }, IDM_MOVE_UP, { L"P", L"Q", L"S", L"R", L"T" } },
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "rows from " << c.rows.front() << ", direction " << c.direction);
+        SCOPED_TRACE(::testing::Message() << "rows from " << c.rows.front() << ", command " << c.command);
         FillRows(c.texts);
         MarkRows(c.rows, kMarks);
-        MoveSelectedProfiles(window(), c.direction);
+        SendMessageW(window(), WM_COMMAND, c.command, 0);
         Texts shown = Rows(TextOf);
         EXPECT_EQ(shown, c.expected);
         for (size_t row = 0; row < shown.size(); ++row) {
@@ -193,6 +196,7 @@ TEST_F(ProfileListTest, RefreshListsTheBatFilesAndDeleteTakesTheLowestSelectedOn
     for (const wchar_t* name : { L"a.bat", L"B.bat", L"c.bat", L"readme.txt" }) {
         WriteBytes(BasePath(std::wstring(L"ipaddress\\") + name), "netsh interface ip set address \"eth0\" dhcp\r\n");
     }
+    CreateDirectoryW(BasePath(L"ipaddress\\folder.bat").c_str(), nullptr);
     RefreshProfileList();
     Texts rows = Rows(TextOf);
     EXPECT_EQ(std::set<std::wstring>(rows.begin(), rows.end()),
@@ -233,6 +237,34 @@ TEST_F(ProfileListTest, WithoutASelectedRowOrAPathThatFitsNothingIsRunOrDeleted)
     RefreshProfileList();
     EXPECT_TRUE(Rows(TextOf).empty());
     ExpectOneMessage(kPathTooLong, L"Error", MB_OK | MB_ICONWARNING);
+}
+
+// The right click of a user on a row: the list selects and notifies as it does for the mouse.
+TEST_F(ProfileListTest, ARightClickAppliesTheRowUnderThePointer)
+{
+    CreateDirectoryW(BasePath(L"ipaddress").c_str(), nullptr);
+    WriteBytes(BasePath(L"ipaddress\\a.bat"), "netsh a\r\n");
+    WriteBytes(BasePath(L"ipaddress\\b.bat"), "netsh b\r\n");
+    WriteBytes(BasePath(L"netsh.bat"), "@echo %*>>netsh.log\r\n");
+    StartProgram();
+    FillRows({ L"a.bat", L"b.bat" });
+    MarkRows({ 0, 1 }, LVIS_SELECTED);
+    RECT row;
+    ListView_GetItemRect(g_app.listView, 1, &row, LVIR_BOUNDS);
+    LPARAM point = MAKELPARAM(row.left + 20, (row.top + row.bottom) / 2);
+    PostMessageW(g_app.listView, WM_RBUTTONUP, 0, point);
+    SendMessageW(g_app.listView, WM_RBUTTONDOWN, MK_RBUTTON, point);
+    PumpMessages();
+    std::string log;
+    auto logged = [&](const char* expected) {
+        for (DWORD start = GetTickCount(); GetTickCount() - start < 10000 && log != expected; Sleep(50)) {
+            log = ReadBytes(BasePath(L"netsh.log"));
+        }
+        return log;
+    };
+    EXPECT_EQ(logged("b\r\n"), "b\r\n");
+    Notify(NM_RCLICK);   // below the rows: the first selected row
+    EXPECT_EQ(logged("b\r\na\r\n"), "b\r\na\r\n");
 }
 
 } // namespace

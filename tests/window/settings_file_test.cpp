@@ -26,16 +26,24 @@ TEST_F(SettingsFileTest, WithoutAFileTheDefaultsAreShownAndAllTenKeysWrittenInOr
               L"focus_mode=0\r\npw_mode=0\r\nofset_x=-200\r\nofset_y=0\r\n");
 }
 
+// A placement from a larger screen is shrunk to this one, caption and all on it;
+// one off the bottom is pulled up to 30 pixels above the screen's bottom edge.
 TEST_F(SettingsFileTest, TheWindowIsKeptOnTheMeasuredScreen)
 {
-    // Wider than the screen: the right edge wins over the left one.
-    WriteBytes(BasePath(L"korvatel.ini"), "[Setting]\r\nmoto_x=-40\r\nmoto_w="
-               + std::to_string(GetSystemMetrics(SM_CXSCREEN) + 100) + "\r\nmoto_y=5000\r\nmoto_h=200\r\n");
-    StartProgram();
-    RECT rect;
-    GetWindowRect(window(), &rect);
-    EXPECT_EQ(rect.left, -100);
-    EXPECT_EQ(rect.top, GetSystemMetrics(SM_CYSCREEN) - 30 - 200);
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    const struct { std::string placement; RECT expected; } cases[] = {
+        { "moto_x=-40\r\nmoto_w=" + std::to_string(width + 100) + "\r\nmoto_y=5000\r\nmoto_h=200\r\n",
+          { 0, height - 30 - 200, width, height - 30 } },
+        { "moto_x=3000\r\nmoto_y=2000\r\nmoto_w=4000\r\nmoto_h=3000\r\n", { 0, 0, width, height - 30 } },
+    };
+    for (const auto& c : cases) {
+        WriteBytes(BasePath(L"korvatel.ini"), "[Setting]\r\n" + c.placement);
+        StartProgram();
+        RECT rect;
+        GetWindowRect(window(), &rect);
+        EXPECT_TRUE(EqualRect(&rect, &c.expected)) << c.placement;
+        CloseProgram();
+    }
 }
 
 TEST_F(SettingsFileTest, KnownKeysMissingFromTheFileAreDefaultsAndTheRestOfTheFileSurvives)
@@ -46,6 +54,7 @@ TEST_F(SettingsFileTest, KnownKeysMissingFromTheFileAreDefaultsAndTheRestOfTheFi
     SetWindowPos(window(), nullptr, 120, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     SetWindowPos(window(), nullptr, 0, 0, 400, 500, SWP_NOMOVE | SWP_NOZORDER);
     SendMessageW(g_app.listView, LVM_SETCOLUMNWIDTH, 0, 150);
+    ShowWindow(window(), SW_MINIMIZE);   // closed minimized: the last normal placement stays
     CloseProgram();
     EXPECT_EQ(ReadText(BasePath(L"korvatel.ini")),
               L"[Other]\r\nkeep=7\r\n[Setting]\r\nmine=42\r\npw_mode=1\r\nmoto_x=120\r\nmoto_y=80\r\nmoto_w=400\r\n"

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
-#include "listview/row_compare.h"
+#include "listview/row_rules.h"
 
 TEST(CompareRowTexts, FoldsOnlyAsciiCapitalsAndGivesTheUnsignedDifference)
 {
@@ -22,5 +23,21 @@ TEST(CompareRowTexts, FoldsOnlyAsciiCapitalsAndGivesTheUnsignedDifference)
     for (const auto& c : cases) {
         EXPECT_EQ(CompareRowTexts(c.first.c_str(), c.second.c_str()), c.expected)
             << ::testing::PrintToString(c.first) << " vs " << ::testing::PrintToString(c.second);
+    }
+}
+
+// Rows P Q R S T (or P Q R S): which selected rows a move takes, in the order taken.
+TEST(PlanRowMoves, ABlockAtTheEndStaysAndTheRestMoveFromThatEnd)
+{
+    const struct { std::vector<int> rows; int rowCount; bool down; std::vector<int> moving; } cases[] = {
+        { { 0, 1 }, 5, false, {} }, { { 0, 1, 3 }, 5, false, { 3 } }, { { 2, 3 }, 5, false, { 2, 3 } },
+        { { 0, 2, 3 }, 5, false, { 2, 3 } }, { { 4 }, 5, true, {} }, { { 3, 4 }, 5, true, {} },
+        { { 1, 2 }, 4, true, { 2, 1 } }, { { 1, 3 }, 5, true, { 3, 1 } }, { { 1, 3, 4 }, 5, true, { 1 } },
+    };
+    for (const auto& c : cases) {
+        int moving[8];
+        int moved = PlanRowMoves(c.rows.data(), static_cast<int>(c.rows.size()), c.rowCount, c.down, moving);
+        EXPECT_EQ(std::vector<int>(moving, moving + moved), c.moving)
+            << (c.down ? "down " : "up ") << ::testing::PrintToString(c.rows);
     }
 }
