@@ -1,5 +1,5 @@
 // korvatel.exe run in a temporary base directory beside a credential helper and
-// a stand-in netsh, a batch file that records its arguments.
+// a stand-in netsh.exe that records its arguments and ends as the test asks.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -24,7 +24,7 @@ protected:
         ASSERT_TRUE(CopyFileW(BuiltProgramPath(helper).c_str(), In(L"dunmere.exe").c_str(), FALSE));
         CreateDirectoryW(In(L"ipaddress").c_str(), nullptr);
         WriteBytes(In(L"ipaddress\\office.bat"), std::string("netsh ") + kArguments);
-        WriteBytes(In(L"netsh.bat"), "@echo %*>>netsh.log\r\n");
+        ASSERT_TRUE(CopyFileW(BuiltProgramPath(L"netsh_standin.exe").c_str(), In(L"netsh.exe").c_str(), FALSE));
         if (settings != nullptr) {
             WriteBytes(In(L"korvatel.ini"), settings);
         }
