@@ -181,6 +181,12 @@ static void OnCommand(HWND window, WPARAM wParam)
     }
 }
 
+/* WM_ELEVATED_RUN_FAILED: posted by the thread that waited for the profile's run. */
+static void OnElevatedRunFailed(HWND window, LPARAM report)
+{
+    ReportFailedRun(window, report);
+}
+
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -211,6 +217,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return OnNotify(window, message, wParam, lParam);
     case WM_COMMAND:
         OnCommand(window, wParam);
+        return 0;
+    case WM_ELEVATED_RUN_FAILED:
+        OnElevatedRunFailed(window, lParam);
         return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);

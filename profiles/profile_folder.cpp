@@ -18,11 +18,21 @@ static const wchar_t kPathTooLongText[] = L"パスが長すぎるため、この
 static const wchar_t kDeleteFailedFormat[] =
     L"%ls\r\nを削除できませんでした。\r\n読み取り専用のファイルか、ほかのプログラムが使用中です。";
 static const wchar_t kElevationFailedFormat[] = L"%ls could not be started as administrator";
+static const wchar_t kRunFailedFormat[] = L"%ls\r\nの実行に失敗しました。終了コード: %lu";
 
 // Room for a whole path of MAX_PATH characters inside any of the messages.
-enum { kFormatRoom = 128, kPathMessageCapacity = MAX_PATH + kFormatRoom };
+enum { kFormatRoom = 128, kPathMessageCapacity = MAX_PATH + kFormatRoom, kDwordDigits = 10 };
 static_assert(ARRAYSIZE(kDeleteFailedFormat) < kFormatRoom, "the delete message must hold a whole path");
 static_assert(ARRAYSIZE(kElevationFailedFormat) < kFormatRoom, "the elevation message must hold a whole path");
+static_assert(ARRAYSIZE(kRunFailedFormat) + kDwordDigits < kFormatRoom, "the failed-run message must hold a whole path");
+
+// One elevated run, from the thread that waits for it to the owner's thread.
+struct RunReport {
+    HWND owner;
+    HANDLE process;
+    DWORD exitCode;
+    wchar_t path[MAX_PATH];
+};
 
 static void ShowPathMessage(HWND owner, const wchar_t* format, const wchar_t (&path)[MAX_PATH],
                             const wchar_t* caption, UINT type)
@@ -131,8 +141,8 @@ void ApplyProfileAt(HWND owner, int row)
         return;
     }
     SetCurrentDirectoryW(g_app.baseDirectory);
-    // The helper file is complete on disk before the helper starts; neither
-    // the helper nor the elevated file is waited for.
+    // The helper file is complete on disk before the helper starts; the
+    // helper is not waited for.
     if (g_app.settings.pw_mode != 0) {
         SaveHelperSettings();
         ShellExecuteW(owner, L"open", kHelperProgram, nullptr, nullptr, SW_SHOWNORMAL);
@@ -140,17 +150,71 @@ void ApplyProfileAt(HWND owner, int row)
     RunElevated(owner, path);
 }
 
+// The worker's thread: the report and the process handle are its own until
+// the report is posted. It never reads the program's state, and a window
+// that is gone refuses the post, so a late report is dropped here.
+static DWORD WINAPI WaitForElevatedRun(void* parameter)
+{
+    RunReport* report = static_cast<RunReport*>(parameter);
+    WaitForSingleObject(report->process, INFINITE);
+    bool failed = GetExitCodeProcess(report->process, &report->exitCode) && report->exitCode != 0;
+    CloseHandle(report->process);
+    if (!failed || !PostMessageW(report->owner, WM_ELEVATED_RUN_FAILED, 0, reinterpret_cast<LPARAM>(report))) {
+        HeapFree(GetProcessHeap(), 0, report);
+    }
+    return 0;
+}
+
+// The window goes on while a worker waits for the process. Nothing waits for
+// the worker: at exit it simply ends with the program.
+static void WatchElevatedRun(HWND owner, const wchar_t (&path)[MAX_PATH], HANDLE process)
+{
+    RunReport* report = static_cast<RunReport*>(HeapAlloc(GetProcessHeap(), 0, sizeof(RunReport)));
+    if (report == nullptr) {
+        CloseHandle(process);
+        return;
+    }
+    report->owner = owner;
+    report->process = process;
+    report->exitCode = 0;
+    CopyMemory(report->path, path, sizeof(report->path));
+    HANDLE worker = CreateThread(nullptr, 0, WaitForElevatedRun, report, 0, nullptr);
+    if (worker == nullptr) {
+        CloseHandle(process);
+        HeapFree(GetProcessHeap(), 0, report);
+        return;
+    }
+    CloseHandle(worker);
+}
+
 void RunElevated(HWND owner, const wchar_t (&path)[MAX_PATH])
 {
     SHELLEXECUTEINFOW request = {};
     request.cbSize = sizeof(request);
-    request.fMask = 0;
+    request.fMask = SEE_MASK_NOCLOSEPROCESS;
     request.hwnd = owner;
     request.lpVerb = L"runas";
     request.lpFile = path;
     request.nShow = SW_SHOWNORMAL;
-    if (ShellExecuteExW(&request)) {
+    if (!ShellExecuteExW(&request)) {
+        ShowPathMessage(owner, kElevationFailedFormat, path, L"Error", MB_ICONERROR);
         return;
     }
-    ShowPathMessage(owner, kElevationFailedFormat, path, L"Error", MB_ICONERROR);
+    // No process comes back when no new one runs the file: nothing to wait for.
+    if (request.hProcess != nullptr) {
+        WatchElevatedRun(owner, path, request.hProcess);
+    }
+}
+
+// The report is freed before the box, which runs a message loop of its own.
+void ReportFailedRun(HWND owner, LPARAM report)
+{
+    RunReport* run = reinterpret_cast<RunReport*>(report);
+    wchar_t text[kPathMessageCapacity];
+    ZeroMemory(text, sizeof(text));
+    HRESULT formatted = StringCchPrintfW(text, ARRAYSIZE(text), kRunFailedFormat, run->path, run->exitCode);
+    HeapFree(GetProcessHeap(), 0, run);
+    if (SUCCEEDED(formatted)) {
+        ShowMessage(owner, text, L"Error", MB_OK | MB_ICONWARNING);
+    }
 }

@@ -1,5 +1,5 @@
 // korvatel.exe run in a temporary base directory beside a credential helper and
-// a stand-in netsh, a batch file that records its arguments.
+// a stand-in netsh.exe that records its arguments and ends as the test asks.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -12,6 +12,7 @@
 #include "support/process_runner.h"
 
 const char kArguments[] = "interface ip set address \"eth0\" static 10.0.0.20 255.0.0.0\r\n";
+const int kMessageBoxTextId = 0xFFFF;   // the static control that holds a message box's text
 
 class ApplyProfileTest : public ::testing::Test {
 protected:
@@ -24,7 +25,7 @@ protected:
         ASSERT_TRUE(CopyFileW(BuiltProgramPath(helper).c_str(), In(L"dunmere.exe").c_str(), FALSE));
         CreateDirectoryW(In(L"ipaddress").c_str(), nullptr);
         WriteBytes(In(L"ipaddress\\office.bat"), std::string("netsh ") + kArguments);
-        WriteBytes(In(L"netsh.bat"), "@echo %*>>netsh.log\r\n");
+        ASSERT_TRUE(CopyFileW(BuiltProgramPath(L"netsh_standin.exe").c_str(), In(L"netsh.exe").c_str(), FALSE));
         if (settings != nullptr) {
             WriteBytes(In(L"korvatel.ini"), settings);
         }
@@ -55,10 +56,23 @@ protected:
         return text;
     }
 
-    void Close()
+    // The program's own box, owned by the main window; gone when this returns.
+    void ExpectErrorBox(const std::wstring& expected)
+    {
+        HWND box = program.WaitForWindow(L"Error");
+        ASSERT_NE(box, nullptr) << "no message from the program";
+        EXPECT_EQ(GetWindow(box, GW_OWNER), window);
+        wchar_t text[1024] = {};
+        GetDlgItemTextW(box, kMessageBoxTextId, text, ARRAYSIZE(text));
+        EXPECT_EQ(text, expected);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5000));
+    }
+
+    void Close(DWORD timeoutMs = 15000)
     {
         PostMessageW(window, WM_CLOSE, 0, 0);
-        EXPECT_EQ(program.ExitCode(), 0);
+        EXPECT_EQ(program.ExitCode(timeoutMs), 0);
     }
 
     std::wstring In(const wchar_t* name) const { return base + L"\\" + name; }
@@ -69,13 +83,14 @@ protected:
     HWND window = nullptr;
 };
 
-// pw_mode is 0 without korvatel.ini.
+// pw_mode is 0 without korvatel.ini. A run that succeeds is not reported.
 TEST_F(ApplyProfileTest, RunsTheNetshLineWithoutTheHelperAndClosesWithExitCodeZero)
 {
     Prepare(temp.path(), L"dunmere_standin.exe", nullptr);
     StartAndApply();
     EXPECT_EQ(RecordedNetshLine(), kArguments);
     Sleep(500);
+    EXPECT_EQ(program.WaitForWindow(L"Error", 0), nullptr);
     EXPECT_FALSE(FileExists(In(L"dunmere_started.txt")));
     EXPECT_FALSE(FileExists(In(L"dunmere.ini")));
     Close();
@@ -125,12 +140,34 @@ TEST_F(ApplyProfileTest, ARemovedFileGivesTheWholePathInTheErrorMessage)
     StartAndApply(true);
     // The shell first shows a box of its own about the missing file.
     PostMessageW(program.WaitForWindow(L"エラー", 10000), WM_COMMAND, IDOK, 0);
-    HWND box = program.WaitForWindow(L"Error");
-    ASSERT_NE(box, nullptr) << "no message from the program";
-    wchar_t text[1024] = {};
-    GetDlgItemTextW(box, 0xFFFF, text, ARRAYSIZE(text));
-    EXPECT_EQ(text, In(L"ipaddress\\office.bat") + L" could not be started as administrator");
-    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    ExpectErrorBox(In(L"ipaddress\\office.bat") + L" could not be started as administrator");
     EXPECT_FALSE(FileExists(In(L"netsh.log")));
     Close();
+}
+
+// The exit code is the batch file's last command's, shown as an unsigned number.
+TEST_F(ApplyProfileTest, AFailedRunIsReportedWithTheFileAndItsExitCode)
+{
+    Prepare(temp.path(), L"dunmere_standin.exe", nullptr);
+    std::wstring failed = In(L"ipaddress\\office.bat") + L"\r\nの実行に失敗しました。終了コード: ";
+    WriteBytes(In(L"netsh_exit.txt"), "1");
+    StartAndApply();
+    ExpectErrorBox(failed + L"1");
+    WriteBytes(In(L"netsh_exit.txt"), "3221225477");
+    PostMessageW(window, WM_COMMAND, IDT_APPLY, 0);
+    ExpectErrorBox(failed + L"3221225477");
+    Close();
+}
+
+// Nothing waits for a batch file that still runs when the program is quit.
+TEST_F(ApplyProfileTest, QuittingWhileTheFileStillRunsEndsAtOnce)
+{
+    Prepare(temp.path(), L"dunmere_standin.exe", nullptr);
+    WriteBytes(In(L"netsh_hold"), "");
+    StartAndApply();
+    EXPECT_EQ(RecordedNetshLine(), kArguments);
+    Close(5000);
+    // Let the stand-in end: its file stays in use until then.
+    DeleteFileW(In(L"netsh_hold").c_str());
+    EXPECT_TRUE(WaitUntil([&] { return DeleteFileW(In(L"netsh.exe").c_str()); }, 5000));
 }
