@@ -19,8 +19,10 @@ static void OpenDownloadPage(HWND dialog)
 INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
     switch (message) {
+    // The focus starts on OK, so that Enter closes the box as Esc does.
     case WM_INITDIALOG:
-        return TRUE;
+        SetFocus(GetDlgItem(dialog, IDC_ABOUT_OK));
+        return FALSE;
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDC_ABOUT_OK:

@@ -121,9 +121,9 @@ TEST_F(AboutDialogTest, EachBoxEndsOnItsOwnAndTheRestGoWithTheMainWindow)
     }
     ASSERT_EQ(boxes.size(), 3u);
     EXPECT_TRUE(IsWindowVisible(boxes[0]) && IsWindowEnabled(window()));
-    PostMessageW(GetDlgItem(boxes[0], IDC_ABOUT_NEW_VERSION), WM_KEYDOWN, VK_ESCAPE, 0);
-    SetFocus(GetDlgItem(boxes[1], IDC_ABOUT_OK));
-    PostMessageW(GetDlgItem(boxes[1], IDC_ABOUT_OK), WM_KEYDOWN, VK_RETURN, 0);
+    ASSERT_EQ(GetFocus(), GetDlgItem(boxes[0], IDC_ABOUT_OK));   // the box opened last
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageW(GetDlgItem(boxes[1], IDC_ABOUT_NEW_VERSION), WM_KEYDOWN, VK_ESCAPE, 0);
     PumpMessages();
     EXPECT_FALSE(IsWindow(boxes[0]));
     EXPECT_FALSE(IsWindow(boxes[1]));
