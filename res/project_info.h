@@ -2,7 +2,6 @@
 // so each address and name is written once.
 #pragma once
 
-#define KORVATEL_VERSION_TEXT     "1.00"
 #define KORVATEL_HOME_PAGE        "https://korvatel.example/"
 #define KORVATEL_DOWNLOAD_PAGE    KORVATEL_HOME_PAGE "korvatel/korvatel_dl.htm"
 #define KORVATEL_DEV_ENVIRONMENT  "Visual C++ / mingw-w64"

@@ -10,11 +10,12 @@ ROOT=$(cd "$(dirname "$0")/.." && pwd)
 BUILD=$1
 OUTPUT_DIR=$2
 
-project_text() {
-    sed -n "s/^#define $1 *\"\\(.*\\)\"\$/\\1/p" "$ROOT/res/project_info.h"
+header_text() {
+    sed -n "s/^#define $2 *\"\\(.*\\)\"\$/\\1/p" "$1"
 }
-VERSION=$(project_text KORVATEL_VERSION_TEXT)
-HOME_PAGE=$(project_text KORVATEL_HOME_PAGE)
+VERSION=$(header_text "$BUILD/generated/version.h" KORVATEL_VERSION_TEXT)
+HOME_PAGE=$(header_text "$ROOT/res/project_info.h" KORVATEL_HOME_PAGE)
+[ -n "$VERSION" ] || { echo "make_package.sh: no version in $BUILD/generated/version.h" >&2; exit 1; }
 
 for file in "$BUILD/korvatel.exe" "$BUILD/dunmere.exe" "$ROOT/Korvatel_manual.pdf"; do
     [ -f "$file" ] || { echo "make_package.sh: missing $file" >&2; exit 1; }

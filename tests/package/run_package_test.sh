@@ -10,8 +10,7 @@ WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 fail() { echo "package test: $*" >&2; exit 1; }
 
-"$ROOT/tools/make_package.sh" "$BUILD" "$WORK" >/dev/null
-ZIP=$WORK/korvatel-1.00-win64.zip
+ZIP=$("$ROOT/tools/make_package.sh" "$BUILD" "$WORK" | sed -n 's/^Package: //p')
 ENTRIES=$(unzip -Z1 "$ZIP") || fail "no $ZIP"
 [ "$ENTRIES" = $'korvatel.exe\ndunmere.exe\nKorvatel_manual.pdf\nreadme.txt\nipaddress/' ] \
     || fail "unexpected entries:"$'\n'"$ENTRIES"

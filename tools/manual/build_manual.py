@@ -16,7 +16,7 @@ The source is plain UTF-8 text with a few line marks:
                               row of dashes under it is skipped
     ![caption](file.png){50}  a picture, 50 mm wide, with its caption; several
                               on one line stand side by side
-    @VERSION@, @HOME_PAGE@    filled in from res/project_info.h
+    @VERSION@, @HOME_PAGE@    filled in from CMakeLists.txt and res/project_info.h
 
 Other lines are paragraphs, ended by a blank line. `text` in backquotes is
 set in the fixed-width font.
@@ -79,7 +79,9 @@ def project_texts():
             match = re.match(r'#define (KORVATEL_\w+) +"(.*)"$', line.strip())
             if match:
                 texts[match.group(1)] = match.group(2)
-    return {"@VERSION@": texts["KORVATEL_VERSION_TEXT"], "@HOME_PAGE@": texts["KORVATEL_HOME_PAGE"]}
+    with open(os.path.join(ROOT, "CMakeLists.txt"), encoding="utf-8") as cmake:
+        version = re.search(r"project\(korvatel VERSION ([0-9.]+)", cmake.read()).group(1)
+    return {"@VERSION@": version, "@HOME_PAGE@": texts["KORVATEL_HOME_PAGE"]}
 
 
 def inline(text):
