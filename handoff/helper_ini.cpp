@@ -2,6 +2,7 @@
 
 #include <string.h>
 #include <strsafe.h>
+#include <wchar.h>
 
 const wchar_t kHelperIniSection[] = L"Setting";
 const wchar_t kHelperKeyMotoX[] = L"moto_x";
@@ -82,7 +83,7 @@ static char* ReadWholeFile(const wchar_t* path, DWORD* size)
     char* bytes = nullptr;
     if (GetFileSizeEx(file, &fileSize) && fileSize.QuadPart <= kConvertibleSize) {
         *size = static_cast<DWORD>(fileSize.QuadPart);
-        bytes = static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, *size + 1));
+        bytes = static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, *size + 1));   // an empty file too gets a block
     }
     DWORD got = 0;
     if (bytes != nullptr && (!ReadFile(file, bytes, *size, &got, nullptr) || got != *size)) {

@@ -119,8 +119,9 @@ TEST_F(SettingsFileTest, HelperIdAndPasswordComeBackExactlyAfterANewStart)
     }
 }
 
-// The first write makes the file UTF-16 keeping every line; a file that cannot
-// be replaced, as another program holds it open, stays as it was.
+// The first write makes the file UTF-16 keeping every line, and later writes
+// leave it so; a file that cannot be replaced, as another program holds it
+// open, stays as it was.
 TEST_F(SettingsFileTest, AnExistingHelperFileBecomesUtf16WithEveryLineKept)
 {
     const std::string ansi = "[Other]\r\nkeep=\x93\xFA\x96\x7B\r\n[Setting]\r\nmine=7\r\npw_wcs=old\r\n";
@@ -146,6 +147,7 @@ TEST_F(SettingsFileTest, AnExistingHelperFileBecomesUtf16WithEveryLineKept)
                                            OPEN_EXISTING, 0, nullptr)
                              : nullptr;
         StartProgram();
+        SaveHelperSettings();
         CloseProgram();
         if (held != nullptr) {
             CloseHandle(held);
