@@ -5,7 +5,6 @@
 #include "app/app_state.h"
 
 const wchar_t kSettingsFileName[] = L"\\korvatel.ini";
-const wchar_t kHelperFileName[] = L"\\dunmere.ini";
 const wchar_t kProfileFolder[] = L"\\ipaddress\\";
 
 static bool Refuse(wchar_t (&path)[MAX_PATH])

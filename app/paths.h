@@ -8,7 +8,6 @@
 #include <stddef.h>
 
 extern const wchar_t kSettingsFileName[];   // "\korvatel.ini"
-extern const wchar_t kHelperFileName[];     // "\dunmere.ini"
 extern const wchar_t kProfileFolder[];      // "\ipaddress\"
 
 // baseDirectory followed by suffix. False, with an empty path, when there is

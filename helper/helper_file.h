@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-enum { kHelperTextCapacity = 256 };
+#include "handoff/helper_text.h"
 
 struct HelperFile {
     int moto_x;     // left edge of the small window, screen pixels
@@ -16,8 +16,8 @@ struct HelperFile {
 };
 
 // A missing file, section or key, or a value that cannot be read, gives the
-// defaults: (0, 0), 5000 ms, 5000 ms, "ID", "KX". A text too long for its
-// buffer is left empty rather than handed on cut.
+// defaults: (0, 0), 5000 ms, 5000 ms, "ID", "KX". An ID or password longer
+// than kHelperTextMaxLength is left empty rather than handed on cut.
 void LoadHelperFile(HelperFile* file);
 
 // Overwrites the ID and password in memory.

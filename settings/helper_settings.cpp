@@ -7,46 +7,32 @@
 #include <windows.h>
 
 #include "app/app_state.h"
-#include "app/paths.h"
+#include "handoff/helper_ini.h"
 #include "settings/settings.h"
 #include "settings/settings_rules.h"
 
-// At most this many characters of a stored ID or password are taken back.
-enum { kHelperTextReadSize = 250 };
-
 static int ReadHelperNumber(const wchar_t* key, const wchar_t* path)
 {
-    const int kDefaultTime = 5000;
-    return path ? static_cast<int>(GetPrivateProfileIntW(kSettingsSection, key, kDefaultTime, path)) : kDefaultTime;
-}
-
-static void ReadHelperText(const wchar_t* key, const wchar_t* fallback, wchar_t* text, const wchar_t* path)
-{
-    ZeroMemory(text, kSettingsTextCapacity * sizeof(wchar_t));
-    if (path == nullptr) {
-        lstrcpynW(text, fallback, kHelperTextReadSize);
-        return;
-    }
-    GetPrivateProfileStringW(kSettingsSection, key, fallback, text, kHelperTextReadSize, path);
+    return path ? static_cast<int>(GetPrivateProfileIntW(kHelperIniSection, key, kHelperDefaultTime, path))
+                : kHelperDefaultTime;
 }
 
 void LoadHelperSettings()
 {
     SetCurrentDirectoryW(g_app.baseDirectory);
     wchar_t path[MAX_PATH];
-    const wchar_t* file = BuildBasePath(path, kHelperFileName) ? path : nullptr;
+    const wchar_t* file = BuildHelperIniPath(path, g_app.baseDirectory) ? path : nullptr;
     Settings& settings = g_app.settings;
-    settings.id_time = ReadHelperNumber(L"id_time", file);
-    settings.pw_time = ReadHelperNumber(L"pw_time", file);
-    ReadHelperText(L"id_wcs", L"ID", settings.id_wcs, file);
-    ReadHelperText(L"pw_wcs", L"KX", settings.pw_wcs, file);
+    settings.id_time = ReadHelperNumber(kHelperKeyIdTime, file);
+    settings.pw_time = ReadHelperNumber(kHelperKeyPwTime, file);
+    ReadHelperCredentials(file, settings.id_wcs, settings.pw_wcs);
 }
 
 void SaveHelperSettings()
 {
     SetCurrentDirectoryW(g_app.baseDirectory);
     wchar_t path[MAX_PATH];
-    if (!BuildBasePath(path, kHelperFileName)) {
+    if (!BuildHelperIniPath(path, g_app.baseDirectory)) {
         return;
     }
     const Settings& settings = g_app.settings;
@@ -54,10 +40,5 @@ void SaveHelperSettings()
                           kHelperWindowWidth, g_app.screenWidth);
     int y = ClampToScreen(static_cast<long long>(settings.moto_y) + settings.ofset_y,
                           kHelperWindowHeight, g_app.screenHeight);
-    WriteSettingsNumber(L"moto_x", x, path);
-    WriteSettingsNumber(L"moto_y", y, path);
-    WriteSettingsNumber(L"id_time", settings.id_time, path);
-    WriteSettingsNumber(L"pw_time", settings.pw_time, path);
-    WritePrivateProfileStringW(kSettingsSection, L"id_wcs", settings.id_wcs, path);
-    WritePrivateProfileStringW(kSettingsSection, L"pw_wcs", settings.pw_wcs, path);
+    WriteHelperIni(path, x, y, settings.id_time, settings.pw_time, settings.id_wcs, settings.pw_wcs);
 }

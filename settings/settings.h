@@ -2,7 +2,7 @@
 // its key in korvatel.ini (the first ten) or dunmere.ini (the last four).
 #pragma once
 
-enum { kSettingsTextCapacity = 256 };
+#include "handoff/helper_text.h"
 
 struct Settings {
     int moto_x;
@@ -17,15 +17,11 @@ struct Settings {
     int ofset_y;
     int id_time;
     int pw_time;
-    wchar_t id_wcs[kSettingsTextCapacity];
-    wchar_t pw_wcs[kSettingsTextCapacity];
+    wchar_t id_wcs[kHelperTextCapacity];
+    wchar_t pw_wcs[kHelperTextCapacity];
 };
 
 // korvatel.ini <-> the first ten fields. LoadSettings also keeps the window
 // on the screen measured in the application state.
 void LoadSettings();
 void SaveSettings();
-
-// Both INI files use the section "Setting" and write numbers with "%d".
-extern const wchar_t kSettingsSection[];
-void WriteSettingsNumber(const wchar_t* key, int value, const wchar_t* path);

@@ -11,11 +11,12 @@
 #include "app/paint.h"
 #include "res/resource.h"
 
-// Number fields are formatted into, and read from, a buffer of this size.
-enum { kNumberTextCapacity = 64 };
-// At most 61 characters of a number field are read, 253 of the ID or password.
-enum { kNumberReadSize = 62, kCredentialReadSize = 254 };
-static_assert(kNumberReadSize <= kNumberTextCapacity && kCredentialReadSize <= kSettingsTextCapacity,
+// Number fields are formatted into, and read from, a buffer of this size;
+// at most 61 characters of one are read.
+enum { kNumberTextCapacity = 64, kNumberReadSize = 62 };
+// Of the ID and the password, as many characters as the hand-off file carries.
+enum { kCredentialReadSize = kHelperTextMaxLength + 1 };
+static_assert(kNumberReadSize <= kNumberTextCapacity && kHelperTextMaxLength < kHelperTextCapacity,
               "reads stay inside their buffers");
 
 struct NumberField {
@@ -61,7 +62,7 @@ static int ReadNumberField(HWND dialog, int control)
     return _wtoi(text);
 }
 
-static void ReadCredentialField(HWND dialog, int control, wchar_t (&text)[kSettingsTextCapacity])
+static void ReadCredentialField(HWND dialog, int control, wchar_t (&text)[kHelperTextCapacity])
 {
     ZeroMemory(text, sizeof(text));
     GetDlgItemTextW(dialog, control, text, kCredentialReadSize);

@@ -9,9 +9,9 @@
 #include "settings/settings.h"
 #include "settings/settings_rules.h"
 
-const wchar_t kSettingsSection[] = L"Setting";
-
 namespace {
+
+const wchar_t kSettingsSection[] = L"Setting";
 
 struct SettingsKey {
     const wchar_t* name;
@@ -57,7 +57,7 @@ void LoadSettings()
     settings.moto_y = ClampToScreen(settings.moto_y, settings.moto_h, g_app.screenHeight);
 }
 
-void WriteSettingsNumber(const wchar_t* key, int value, const wchar_t* path)
+static void WriteSettingsNumber(const wchar_t* key, int value, const wchar_t* path)
 {
     wchar_t text[64] = {};
     StringCchPrintfW(text, ARRAYSIZE(text), L"%d", value);

@@ -107,16 +107,21 @@ TEST_F(ApplyProfileTest, TheHelperStartsWithItsFileAlreadyComplete)
     GetFileAttributesExW(In(L"dunmere_seen.ini").c_str(), GetFileExInfoStandard, &seen);
     GetFileAttributesExW(In(L"dunmere_started.txt").c_str(), GetFileExInfoStandard, &started);
     EXPECT_LT(CompareFileTime(&seen.ftLastWriteTime, &started.ftLastWriteTime), 0) << "file written after the start";
-    EXPECT_EQ(ReadText(In(L"dunmere_seen.ini")), L"[Setting]\r\nmoto_x=200\r\nmoto_y=300\r\nid_time=5000\r\n"
+    EXPECT_EQ(ReadText(In(L"dunmere_seen.ini")), L"\xFEFF[Setting]\r\nmoto_x=200\r\nmoto_y=300\r\nid_time=5000\r\n"
                                                  L"pw_time=5000\r\nid_wcs=ID\r\npw_wcs=KX\r\n");
     EXPECT_EQ(RecordedNetshLine(), kArguments);
     Close();
 }
 
-TEST_F(ApplyProfileTest, TheRealHelperHandsOnTheIdThenThePassword)
+// Read back by the program, written again before the start and read by the
+// helper, the values reach the clipboard exactly as typed.
+TEST_F(ApplyProfileTest, TheRealHelperHandsOnTheIdThenThePasswordExactly)
 {
+    const std::wstring id = L" e2e-id \xAD00\xB9AC\xC790 ";
+    const std::wstring password = L"\"\x20AC\xE9" + std::wstring(249, L'p') + L"\"";
     Prepare(temp.path(), L"dunmere.exe", "[Setting]\r\npw_mode=1\r\n");
-    WriteBytes(In(L"dunmere.ini"), "[Setting]\r\nid_time=400\r\npw_time=400\r\nid_wcs=e2e-id\r\npw_wcs=e2e-pw\r\n");
+    WriteUtf16Text(In(L"dunmere.ini"), L"[Setting]\r\nid_time=400\r\npw_time=400\r\nid_wcs=\"" + id
+                                           + L"\"\r\npw_wcs=\"" + password + L"\"\r\n");
     ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard() && CloseClipboard());
     StartAndApply();
     std::vector<std::wstring> seen = { kNoText };
@@ -127,7 +132,7 @@ TEST_F(ApplyProfileTest, TheRealHelperHandsOnTheIdThenThePassword)
         }
         return seen.size() == 4;
     }, 20000);
-    EXPECT_EQ(seen, (std::vector<std::wstring>{ kNoText, L"e2e-id", L"e2e-pw", kNoText }));
+    EXPECT_EQ(seen, (std::vector<std::wstring>{ kNoText, id, password, kNoText }));
     Close();
 }
 

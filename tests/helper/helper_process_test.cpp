@@ -27,9 +27,8 @@ static ULONGLONG WaitForText(const std::wstring& text)
 // dunmere.ini (UTF-16) holds [Setting] and the lines; no lines, no file.
 static void Start(ProgramProcess& helper, const TempDir& folder, const std::wstring& lines)
 {
-    std::wstring file = L"\xFEFF[Setting]\n" + lines;
     if (!lines.empty()) {
-        WriteBytes(folder / L"dunmere.ini", std::string(reinterpret_cast<const char*>(file.data()), file.size() * 2));
+        WriteUtf16Text(folder / L"dunmere.ini", L"[Setting]\n" + lines);
     }
     ASSERT_TRUE(helper.Start(BuiltProgramPath(L"dunmere.exe"), folder.path()));
 }
@@ -95,7 +94,7 @@ TEST(HelperProcess, ANewStartReplacesTheRunningHelper)
     EXPECT_EQ(ClipboardText(), kNoText);
 }
 
-// A skipped ID shows as the password first; an ID too long to read whole is skipped, not cut.
+// A skipped ID shows as the password first; an ID longer than 253 characters is skipped, not cut.
 TEST(HelperProcess, BadInputsGiveTheDefaultsSkipTheIdAndStayOnTheScreen)
 {
     const std::wstring offScreen = L"moto_x=99999\nmoto_y=-4000\npw_wcs=secret\n";
@@ -109,6 +108,7 @@ TEST(HelperProcess, BadInputsGiveTheDefaultsSkipTheIdAndStayOnTheScreen)
         { "empty ID", offScreen + L"id_wcs=\n", L"secret" },
         { "negative time", offScreen + L"id_time=-5\nid_wcs=some-id\n", L"secret" },
         { "overlong ID", offScreen + L"id_wcs=" + std::wstring(300, L'x') + L"\n", L"secret" },
+        { "ID of 254 characters", offScreen + L"id_wcs=\"" + std::wstring(254, L'x') + L"\"\n", L"secret" },
     };
     ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard() && CloseClipboard());
     for (const auto& c : cases) {

@@ -52,6 +52,14 @@ inline void WriteBytes(const std::wstring& path, const std::string& bytes)
     ASSERT_TRUE(file << bytes) << "cannot write a test file";
 }
 
+// UTF-16LE text behind its byte order mark, as the private-profile functions
+// keep every character of it.
+inline void WriteUtf16Text(const std::wstring& path, const std::wstring& text)
+{
+    std::wstring marked = L"\xFEFF" + text;
+    WriteBytes(path, std::string(reinterpret_cast<const char*>(marked.data()), marked.size() * sizeof(wchar_t)));
+}
+
 inline std::string ReadBytes(const std::wstring& path)
 {
     std::ifstream file(path.c_str(), std::ios::binary);
@@ -59,9 +67,14 @@ inline std::string ReadBytes(const std::wstring& path)
 }
 
 // Reads a whole file of UTF-8 or ANSI text as UTF-16 in the given code page.
+// A file that starts with the UTF-16LE byte order mark is taken as it is,
+// mark and all, so that a comparison of the whole text also checks the mark.
 inline std::wstring ReadText(const std::wstring& path, UINT codePage = CP_ACP)
 {
     std::string bytes = ReadBytes(path);
+    if (bytes.compare(0, 2, "\xFF\xFE") == 0) {
+        return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2);
+    }
     std::wstring text(bytes.size(), L'\0');   // no more units than bytes
     int length = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), &text[0],
                                      static_cast<int>(text.size()));

@@ -54,7 +54,7 @@ TEST_F(SettingsDialogTest, OkTakesTheFieldsAsTypedMakesTheWindowTopmostForGoodAn
 {
     // Only 61 characters of a number are read: 59 blanks and "42" fill them.
     std::wstring longNumber = std::wstring(59, L' ') + L"42999";
-    std::wstring id(253, L'i');
+    std::wstring id = L" " + std::wstring(251, L'\xAD00') + L"\"";
     std::wstring password = std::wstring(253, L'p') + std::wstring(300, L'q');
     StartProgram();
     // Set apart from the window's own placement: only the position applies.
@@ -86,7 +86,7 @@ TEST_F(SettingsDialogTest, OkTakesTheFieldsAsTypedMakesTheWindowTopmostForGoodAn
               L"[Setting]\r\nmoto_x=90\r\nmoto_y=0\r\nmoto_w=270\r\nmoto_h=350\r\ncolum_w1=200\r\ncolum_w2=30\r\n"
               L"focus_mode=1\r\npw_mode=0\r\nofset_x=-5\r\nofset_y=42\r\n");
     EXPECT_EQ(ReadText(BasePath(L"dunmere.ini")),
-              L"[Setting]\r\nmoto_x=85\r\nmoto_y=42\r\nid_time=12\r\npw_time=0\r\nid_wcs=" + id + L"\r\npw_wcs="
+              L"\xFEFF[Setting]\r\nmoto_x=85\r\nmoto_y=42\r\nid_time=12\r\npw_time=0\r\nid_wcs=\"" + id + L"\"\r\npw_wcs="
                   + password.substr(0, 253) + L"\r\n");
 }
 

@@ -90,7 +90,7 @@ TEST_F(SettingsFileTest, HelperFileHoldsSixKeysInOrderWithItsWindowKeptOnTheScre
     g_app.settings.moto_y = g_app.screenHeight - 50;
     SaveHelperSettings();
     EXPECT_EQ(ReadText(BasePath(L"dunmere.ini")),
-              L"[Setting]\r\nmoto_x=0\r\nmoto_y=" + std::to_wstring(g_app.screenHeight - 68)
+              L"\xFEFF[Setting]\r\nmoto_x=0\r\nmoto_y=" + std::to_wstring(g_app.screenHeight - 68)
                   + L"\r\nid_time=5000\r\npw_time=5000\r\nid_wcs=ID\r\npw_wcs=KX\r\n");
     g_app.settings.moto_x = INT_MAX;   // plus INT_MAX, without overflow
     g_app.settings.ofset_x = INT_MAX;
@@ -99,17 +99,69 @@ TEST_F(SettingsFileTest, HelperFileHoldsSixKeysInOrderWithItsWindowKeptOnTheScre
     EXPECT_NE(ReadText(BasePath(L"dunmere.ini")).find(edge), std::wstring::npos);
 }
 
-TEST_F(SettingsFileTest, HelperIdStaysEmptyOrComesBackAsItsFirst249Characters)
+// Blanks and quote marks at either end, characters outside the code page and
+// all 253 characters come back as typed; a longer stored value comes back empty.
+TEST_F(SettingsFileTest, HelperIdAndPasswordComeBackExactlyAfterANewStart)
 {
-    WriteBytes(BasePath(L"dunmere.ini"), "[Setting]\r\nid_wcs=\r\nid_time=250\r\n");
+    WriteBytes(BasePath(L"dunmere.ini"),
+               "[Setting]\r\nid_wcs=\r\nid_time=250\r\npw_wcs=" + std::string(254, 'x') + "\r\n");
     StartProgram();
     EXPECT_STREQ(g_app.settings.id_wcs, L"");
-    EXPECT_STREQ(g_app.settings.pw_wcs, L"KX");
+    EXPECT_STREQ(g_app.settings.pw_wcs, L"");
     EXPECT_EQ(g_app.settings.id_time, 250);
-    std::wstring id = std::wstring(249, L'i') + L"tail";
-    lstrcpynW(g_app.settings.id_wcs, id.c_str(), kSettingsTextCapacity);
-    CloseProgram();
-    EXPECT_NE(ReadText(BasePath(L"dunmere.ini")).find(L"\r\nid_wcs=" + id + L"\r\n"), std::wstring::npos);
-    StartProgram();
-    EXPECT_EQ(std::wstring(g_app.settings.id_wcs), id.substr(0, 249));
+    const struct {
+        std::wstring id, password;
+    } values[] = {
+        { L"  two leading", L"trailing tab\t" },
+        { L"\"quoted\"", L"\"" },
+        { L"'single'", L"in\"side \x20AC\xE9" },
+        { L" " + std::wstring(251, L'\xD55C') + L"\"", L"\xAD00\xB9AC\xC790" },
+    };
+    for (const auto& v : values) {
+        lstrcpynW(g_app.settings.id_wcs, v.id.c_str(), kHelperTextCapacity);
+        lstrcpynW(g_app.settings.pw_wcs, v.password.c_str(), kHelperTextCapacity);
+        CloseProgram();
+        EXPECT_EQ(ReadBytes(BasePath(L"dunmere.ini")).substr(0, 2), "\xFF\xFE");
+        StartProgram();
+        EXPECT_EQ(std::wstring(g_app.settings.id_wcs), v.id);
+        EXPECT_EQ(std::wstring(g_app.settings.pw_wcs), v.password);
+    }
+}
+
+// The first write makes the file UTF-16 keeping every line, and later writes
+// leave it so; a file that cannot be replaced, as another program holds it
+// open, stays as it was.
+TEST_F(SettingsFileTest, AnExistingHelperFileBecomesUtf16WithEveryLineKept)
+{
+    const std::string ansi = "[Other]\r\nkeep=\x93\xFA\x96\x7B\r\n[Setting]\r\nmine=7\r\npw_wcs=old\r\n";
+    const std::wstring lines = L"[Other]\r\nkeep=\x65E5\x672C\r\n[Setting]\r\nmine=7\r\npw_wcs=old\r\n";
+    const std::wstring converted =
+        L"\xFEFF" + lines + L"moto_x=0\r\nmoto_y=0\r\nid_time=5000\r\npw_time=5000\r\nid_wcs=ID\r\n";
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool held;
+        std::wstring expected;
+    } cases[] = {
+        { "ANSI", ansi, false, converted },
+        { "UTF-8 with its mark",
+          "\xEF\xBB\xBF[Other]\r\nkeep=\xE6\x97\xA5\xE6\x9C\xAC\r\n[Setting]\r\nmine=7\r\npw_wcs=old\r\n",
+          false, converted },
+        { "held open", ansi, true, lines },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteBytes(BasePath(L"dunmere.ini"), c.bytes);
+        HANDLE held = c.held ? CreateFileW(BasePath(L"dunmere.ini").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                           OPEN_EXISTING, 0, nullptr)
+                             : nullptr;
+        StartProgram();
+        SaveHelperSettings();
+        CloseProgram();
+        if (held != nullptr) {
+            CloseHandle(held);
+        }
+        EXPECT_EQ(ReadText(BasePath(L"dunmere.ini")), c.expected);
+        EXPECT_FALSE(FileExists(BasePath(L"dunmere.new")));
+    }
 }
