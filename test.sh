@@ -5,6 +5,8 @@ set -euo pipefail
 source "$(dirname "$0")/tools/common.sh"
 
 install_prerequisites
+# Product folders include only folders below them.
+"$KORVATEL_ROOT/tools/check_layers.sh" >/dev/null
 build_all
 prepare_wine_prefix
 

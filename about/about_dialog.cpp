@@ -5,7 +5,7 @@
 
 #include <shellapi.h>
 
-#include "app/paint.h"
+#include "core/paint.h"
 #include "res/project_info.h"
 #include "res/resource.h"
 

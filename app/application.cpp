@@ -1,9 +1,9 @@
 #include "app/application.h"
 
-#include "app/app_state.h"
 #include "app/main_window.h"
+#include "core/app_state.h"
 #include "res/resource.h"
-#include "settings/settings.h"
+#include "settings/settings_file.h"
 
 const wchar_t kMainWindowClass[] = L"Main Window";
 const wchar_t kMainWindowTitle[] = L"KORVATEL";

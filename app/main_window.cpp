@@ -4,17 +4,18 @@
 #include <shellapi.h>
 
 #include "about/about_dialog.h"
-#include "app/app_state.h"
-#include "app/paint.h"
+#include "app/profile_commands.h"
 #include "app/toolbar.h"
+#include "core/app_state.h"
+#include "core/paint.h"
 #include "editor/profile_editor.h"
 #include "listview/profile_list.h"
 #include "profiles/profile_folder.h"
 #include "res/project_info.h"
 #include "res/resource.h"
 #include "settings/helper_settings.h"
-#include "settings/settings.h"
 #include "settings/settings_dialog.h"
+#include "settings/settings_file.h"
 
 static const wchar_t kManualFile[] = L"Korvatel_manual.pdf";
 static const wchar_t kHomePage[] = L"" KORVATEL_HOME_PAGE;
@@ -48,7 +49,7 @@ static LRESULT OnCreate(HWND window)
     LoadHelperSettings();
     CreateMainControls(window);
     g_app.windowIcon = LoadIconW(g_app.instance, MAKEINTRESOURCEW(IDI_MAIN));
-    RefreshProfileList();
+    RefreshProfileList(window);
     return 0;
 }
 
@@ -84,17 +85,6 @@ static void OnDestroy(HWND window)
     PostQuitMessage(0);
 }
 
-// A right click applies the row under the pointer; one below the rows, the
-// first selected row, if there is one.
-static void ApplyClickedProfile(HWND window, int row)
-{
-    if (row >= 0) {
-        ApplyProfileAt(window, row);
-    } else if (SendMessageW(g_app.listView, LVM_GETSELECTEDCOUNT, 0, 0) != 0) {
-        ApplySelectedProfile(window);
-    }
-}
-
 /* WM_NOTIFY */
 static LRESULT OnNotify(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -118,12 +108,6 @@ static LRESULT OnNotify(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
         FillToolbarTooltip(window, reinterpret_cast<NMTTDISPINFOW*>(lParam));
     }
     return 0;
-}
-
-static void OpenProfileEditor(HWND window, int mode)
-{
-    DialogBoxParamW(nullptr, MAKEINTRESOURCEW(IDD_PROFILE_EDITOR), window, ProfileEditorDlgProc, mode);
-    RefreshProfileList();
 }
 
 static void OpenSettingsDialog(HWND window)

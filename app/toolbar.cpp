@@ -3,7 +3,7 @@
 
 #include "app/toolbar.h"
 
-#include "app/app_state.h"
+#include "core/app_state.h"
 #include "res/resource.h"
 
 enum { kToolbarButtonCount = 4 };

@@ -1,9 +1,6 @@
 #include "editor/adapter_rules.h"
 
-static wchar_t FoldAsciiCapital(wchar_t c)
-{
-    return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c;
-}
+#include "common/text_rules.h"
 
 // Only ASCII capitals are folded: the texts compared are the system's own
 // English descriptions and address texts.

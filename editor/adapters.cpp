@@ -2,6 +2,7 @@
 
 #include <strsafe.h>
 
+#include "common/code_page_text.h"
 #include "editor/adapter_rules.h"
 #include "res/resource.h"
 
@@ -65,10 +66,7 @@ static void LastAddressText(const IP_ADAPTER_ADDRESSES& adapter, wchar_t (&text)
         if (bytes == nullptr || inet_ntop(address->sa_family, bytes, narrow, sizeof(narrow)) == nullptr) {
             continue;
         }
-        int length = MultiByteToWideChar(CP_THREAD_ACP, MB_PRECOMPOSED, narrow, -1, nullptr, 0);
-        if (length > 0 && length <= kAddressTextCapacity) {
-            MultiByteToWideChar(CP_THREAD_ACP, MB_PRECOMPOSED, narrow, -1, text, length);
-        }
+        DecodeCodePageText(CP_THREAD_ACP, narrow, text, kAddressTextCapacity);
     }
 }
 

@@ -1,10 +1,9 @@
 #include "editor/profile_editor.h"
 
-#include <commctrl.h>
 #include <strsafe.h>
 
-#include "app/app_state.h"
-#include "app/message_box.h"
+#include "core/message_box.h"
+#include "core/paint.h"
 #include "editor/adapters.h"
 #include "profiles/profile_file.h"
 #include "res/resource.h"
@@ -25,7 +24,7 @@ const wchar_t* const kAddModeOctets[kOctetFieldCount] = {
 
 // An octet has at most three characters: reading a fourth is enough to know
 // that a field holds something else.
-enum { kOctetTextCapacity = 5, kNumberTextCapacity = 16, kRowTextCapacity = MAX_PATH };
+enum { kOctetTextCapacity = 5, kNumberTextCapacity = 16 };
 
 // What the eight fields hold, in the order the editor complains about it.
 enum OctetFields { kOctetsComplete, kOctetsMissing, kOctetsInvalid };
@@ -117,29 +116,9 @@ static void ReadProfileIntoEditor(HWND dialog, const wchar_t* fileName, size_t l
     SelectAdapter(dialog, profile.adapterName);
 }
 
-// Every selected row can be edited, however far down the list it is.
-static void OpenSelectedProfile(HWND dialog)
+static void InitProfileEditor(HWND dialog, const ProfileEditorRequest& request)
 {
-    int row = static_cast<int>(SendMessageW(g_app.listView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
-                                            MAKELPARAM(LVNI_SELECTED, 0)));
-    if (row < 0) {
-        ShowMessage(dialog, L"項目を選択して下さい。", L"編集", MB_OK);
-        EndDialog(dialog, 1);
-        return;
-    }
-    wchar_t fileName[kRowTextCapacity] = {};
-    LVITEMW item = {};
-    item.iSubItem = 0;
-    item.pszText = fileName;
-    item.cchTextMax = ARRAYSIZE(fileName);
-    LRESULT length = SendMessageW(g_app.listView, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
-                                  reinterpret_cast<LPARAM>(&item));
-    ReadProfileIntoEditor(dialog, fileName, static_cast<size_t>(length));
-}
-
-static void InitProfileEditor(HWND dialog)
-{
-    switch (g_app.editorMode) {
+    switch (request.mode) {
     case kEditorAdd:
         SetWindowTextW(dialog, L"IPアドレス追加");
         for (int field = 0; field < kOctetFieldCount; ++field) {
@@ -148,7 +127,12 @@ static void InitProfileEditor(HWND dialog)
         break;
     case kEditorEdit:
         SetWindowTextW(dialog, L"IPアドレス編集");
-        OpenSelectedProfile(dialog);
+        if (request.fileName == nullptr) {
+            ShowMessage(dialog, L"項目を選択して下さい。", L"編集", MB_OK);
+            EndDialog(dialog, 1);
+            break;
+        }
+        ReadProfileIntoEditor(dialog, request.fileName, request.fileNameLength);
         break;
     }
 }
@@ -250,9 +234,8 @@ INT_PTR CALLBACK ProfileEditorDlgProc(HWND dialog, UINT message, WPARAM wParam, 
 {
     switch (message) {
     case WM_INITDIALOG:
-        g_app.editorMode = static_cast<int>(lParam);
         EnumerateAdapters(dialog);
-        InitProfileEditor(dialog);
+        InitProfileEditor(dialog, *reinterpret_cast<const ProfileEditorRequest*>(lParam));
         return TRUE;
     case WM_COMMAND:
         OnEditorCommand(dialog, LOWORD(wParam));
@@ -260,12 +243,9 @@ INT_PTR CALLBACK ProfileEditorDlgProc(HWND dialog, UINT message, WPARAM wParam, 
     case WM_CLOSE:
         EndDialog(dialog, 1);
         return FALSE;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        BeginPaint(dialog, &paint);
-        EndPaint(dialog, &paint);
+    case WM_PAINT:
+        PaintNothing(dialog);
         return FALSE;
-    }
     }
     return FALSE;
 }

@@ -4,6 +4,9 @@
 #include <strsafe.h>
 #include <wchar.h>
 
+#include "common/code_page_text.h"
+#include "common/file_replace.h"
+
 const wchar_t kHelperIniSection[] = L"Setting";
 const wchar_t kHelperKeyMotoX[] = L"moto_x";
 const wchar_t kHelperKeyMotoY[] = L"moto_y";
@@ -48,47 +51,44 @@ static bool BuildReplacementPath(wchar_t (&replacement)[MAX_PATH], const wchar_t
         && SUCCEEDED(StringCchCatW(replacement, MAX_PATH, kReplacementName));
 }
 
-// The new content goes into a file of its own and is then moved over the old
-// one, so a failure at any point leaves the old file as it was.
+// A failure at any point leaves the old file as it was.
 static void ReplaceHelperIni(const wchar_t* path, const void* content, DWORD size)
 {
     wchar_t replacement[MAX_PATH];
-    if (!BuildReplacementPath(replacement, path)) {
-        return;
-    }
-    HANDLE file = CreateFileW(replacement, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return;
-    }
-    DWORD written = 0;
-    bool complete = WriteFile(file, content, size, &written, nullptr) && written == size && FlushFileBuffers(file);
-    complete = CloseHandle(file) && complete;
-    if (!complete || !MoveFileExW(replacement, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileW(replacement);
+    if (BuildReplacementPath(replacement, path)) {
+        ReplaceFileContents(path, replacement, content, size);
     }
 }
 
-// The whole file in a heap block the caller frees; a missing file gives an
-// empty block. Null when the file cannot be read whole or is too large.
+// The whole file, zero-terminated, in a heap block the caller frees; a
+// missing file gives an empty text. Null when the file cannot be read whole
+// or is too large.
 static char* ReadWholeFile(const wchar_t* path, DWORD* size)
 {
     *size = 0;
     HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                               nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        return GetLastError() == ERROR_FILE_NOT_FOUND ? static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, 1))
-                                                      : nullptr;
+        char* empty = GetLastError() == ERROR_FILE_NOT_FOUND ? static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, 1))
+                                                             : nullptr;
+        if (empty != nullptr) {
+            empty[0] = '\0';
+        }
+        return empty;
     }
     LARGE_INTEGER fileSize = {};
     char* bytes = nullptr;
     if (GetFileSizeEx(file, &fileSize) && fileSize.QuadPart <= kConvertibleSize) {
         *size = static_cast<DWORD>(fileSize.QuadPart);
-        bytes = static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, *size + 1));   // an empty file too gets a block
+        bytes = static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, *size + 1));
     }
     DWORD got = 0;
     if (bytes != nullptr && (!ReadFile(file, bytes, *size, &got, nullptr) || got != *size)) {
         HeapFree(GetProcessHeap(), 0, bytes);
         bytes = nullptr;
+    }
+    if (bytes != nullptr) {
+        bytes[*size] = '\0';
     }
     CloseHandle(file);
     return bytes;
@@ -104,16 +104,15 @@ static void ConvertToUtf16(const wchar_t* path, const char* bytes, DWORD size)
         bytes += 3;
         size -= 3;
     }
-    // The mark and at most one unit per byte.
-    wchar_t* units = static_cast<wchar_t*>(HeapAlloc(GetProcessHeap(), 0, (size + 1) * sizeof(wchar_t)));
+    // The mark, at most one unit per byte, and the terminator.
+    int capacity = static_cast<int>(size) + 1;
+    wchar_t* units = static_cast<wchar_t*>(HeapAlloc(GetProcessHeap(), 0, (size + 2) * sizeof(wchar_t)));
     if (units == nullptr) {
         return;
     }
     units[0] = kByteOrderMark;
-    int length = size == 0 ? 0 : MultiByteToWideChar(codePage, 0, bytes, static_cast<int>(size), units + 1,
-                                                     static_cast<int>(size));
-    if (size == 0 || length > 0) {
-        ReplaceHelperIni(path, units, static_cast<DWORD>(length + 1) * sizeof(wchar_t));
+    if (DecodeCodePageText(codePage, bytes, units + 1, capacity)) {
+        ReplaceHelperIni(path, units, static_cast<DWORD>(wcslen(units)) * sizeof(wchar_t));
     }
     HeapFree(GetProcessHeap(), 0, units);
 }

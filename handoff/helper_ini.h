@@ -14,6 +14,10 @@ extern const wchar_t kHelperKeyMotoY[];     // "moto_y"
 extern const wchar_t kHelperKeyIdTime[];    // "id_time"
 extern const wchar_t kHelperKeyPwTime[];    // "pw_time"
 
+// The credential helper's small window, in pixels: KORVATEL keeps it on the
+// screen when it writes the window's position, and the helper shows it so.
+enum { kHelperWindowWidth = 126, kHelperWindowHeight = 68 };
+
 // Each time, in milliseconds, when the file does not give one.
 enum { kHelperDefaultTime = 5000 };
 

@@ -2,7 +2,6 @@
 
 #include <climits>
 
-#include "settings/settings_rules.h"
 
 // Digits beyond this bound cannot change a bounded result; stopping here
 // keeps the sum far from overflow whatever the text.
@@ -105,11 +104,4 @@ int RemainingSeconds(long long remainingMs)
         return 0;
     }
     return static_cast<int>((Bound(remainingMs, 0, kHelperMaxTime) + 999) / 1000);
-}
-
-int PlaceOnMonitor(long long position, long long size, long long monitorStart, long long monitorEnd)
-{
-    long long placed = static_cast<long long>(ClampToScreen(position - monitorStart, size, monitorEnd - monitorStart))
-        + monitorStart;
-    return static_cast<int>(Bound(placed, INT_MIN, INT_MAX));
 }

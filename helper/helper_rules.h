@@ -1,6 +1,5 @@
 // Rules of the credential helper that need no window: reading the numbers of
-// dunmere.ini, bounding its times, the order of its steps and the placement
-// of its small window.
+// dunmere.ini, bounding its times and the order of its steps.
 #pragma once
 
 // The longest time one value stays on the clipboard, in milliseconds.
@@ -32,6 +31,3 @@ int HelperStageTime(const HelperPlan& plan, HelperStage stage);
 
 // Whole seconds left, rounded up, for the countdown shown in the window.
 int RemainingSeconds(long long remainingMs);
-
-// Keeps a window edge inside the monitor span [monitorStart, monitorEnd).
-int PlaceOnMonitor(long long position, long long size, long long monitorStart, long long monitorEnd);

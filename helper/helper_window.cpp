@@ -2,11 +2,12 @@
 
 #include <strsafe.h>
 
+#include "common/screen_rules.h"
+#include "handoff/helper_ini.h"
 #include "helper/helper_clipboard.h"
 #include "helper/helper_file.h"
 #include "helper/helper_instance.h"
 #include "helper/helper_rules.h"
-#include "settings/helper_settings.h"
 
 enum { kStageTimer = 1, kCountdownTimer = 2, kCountdownMs = 250 };
 enum { kHelperLineCount = 3 };
@@ -127,8 +128,8 @@ static POINT PlaceHelperWindow(int x, int y)
     if (GetMonitorInfoW(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), &info)) {
         area = info.rcWork;
     }
-    point.x = PlaceOnMonitor(x, kHelperWindowWidth, area.left, area.right);
-    point.y = PlaceOnMonitor(y, kHelperWindowHeight, area.top, area.bottom);
+    point.x = ClampToSpan(x, kHelperWindowWidth, area.left, area.right);
+    point.y = ClampToSpan(y, kHelperWindowHeight, area.top, area.bottom);
     return point;
 }
 

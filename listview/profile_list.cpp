@@ -3,9 +3,10 @@
 #include <commctrl.h>
 #include <strsafe.h>
 
-#include "app/app_state.h"
-#include "app/message_box.h"
+#include "core/app_state.h"
+#include "core/message_box.h"
 #include "listview/row_rules.h"
+#include "profiles/profile_folder.h"
 #include "res/resource.h"
 
 namespace {
@@ -88,6 +89,42 @@ int ReadRowText(int row, wchar_t (&text)[MAX_PATH])
     item.pszText = text;
     item.cchTextMax = MAX_PATH;
     return static_cast<int>(SendMessageW(g_app.listView, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item)));
+}
+
+static void InsertProfileRow(const wchar_t* name, void* context)
+{
+    int& index = *static_cast<int*>(context);
+    LVITEMW item = {};
+    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
+    item.iItem = index;
+    item.iSubItem = 0;
+    item.pszText = const_cast<wchar_t*>(name);
+    item.iImage = 0;
+    item.lParam = index;
+    SendMessageW(g_app.listView, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    ++index;
+}
+
+void RefreshProfileList(HWND owner)
+{
+    SendMessageW(g_app.listView, LVM_DELETEALLITEMS, 0, 0);
+    int index = 0;
+    HoldListDrawing(true);
+    bool listed = ForEachProfileFile(InsertProfileRow, &index);
+    HoldListDrawing(false);
+    if (!listed) {
+        ShowPathTooLong(owner);
+    }
+}
+
+int FirstSelectedRow()
+{
+    return static_cast<int>(SendMessageW(g_app.listView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+void DeleteRow(int row)
+{
+    SendMessageW(g_app.listView, LVM_DELETEITEM, row, 0);
 }
 
 void HoldListDrawing(bool hold)

@@ -10,9 +10,18 @@ void CreateProfileListView(HWND mainWindow);
 // Places the list from y = top down to the bottom of a client area of this size.
 void PlaceProfileList(int top, int clientWidth, int clientHeight);
 
+// Fills the list with the profile folder's files, row keys 0 ... n-1; a
+// folder path that does not fit is reported to owner.
+void RefreshProfileList(HWND owner);
+
+// The first selected row from the top, or -1 when none is selected.
+int FirstSelectedRow();
+
 // A row's item text, the profile file's name; returns its length. Every
 // name a folder search yields fits the buffer whole.
 int ReadRowText(int row, wchar_t (&text)[MAX_PATH]);
+
+void DeleteRow(int row);
 
 // While held, the list does not draw after each row change; releasing the
 // hold draws it once.

@@ -1,13 +1,11 @@
 #include "listview/row_rules.h"
 
+#include "common/text_rules.h"
+
 // Row texts are UTF-16: every code unit counts as an unsigned 16-bit value.
 static int FoldedUnit(wchar_t unit)
 {
-    int value = static_cast<unsigned short>(unit);
-    if (value >= 'A' && value <= 'Z') {
-        value += 'a' - 'A';
-    }
-    return value;
+    return static_cast<unsigned short>(FoldAsciiCapital(unit));
 }
 
 int CompareRowTexts(const wchar_t* first, const wchar_t* second)

@@ -2,28 +2,19 @@
 
 #include <wchar.h>
 
-#include "app/app_state.h"
-#include "app/message_box.h"
-#include "app/paths.h"
+#include "common/code_page_text.h"
+#include "common/file_replace.h"
+#include "core/app_state.h"
+#include "core/message_box.h"
+#include "core/paths.h"
 
 static const wchar_t kFileErrorCaption[] = L"ﾌｧｲﾙｴﾗｰ";
 static const wchar_t kCannotOpenText[] = L"ﾌｧｲﾙが開けません";
 
-// Converts a name of the code page; the result is empty when it does not fit.
-static void DecodeAdapterName(const char* ansi, UINT codePage, wchar_t (&name)[kAdapterNameCapacity])
-{
-    ZeroMemory(name, sizeof(name));
-    int size = MultiByteToWideChar(codePage, MB_PRECOMPOSED, ansi, -1, nullptr, 0);
-    if (size > 0 && size <= kAdapterNameCapacity) {
-        MultiByteToWideChar(codePage, MB_PRECOMPOSED, ansi, -1, name, size);
-    }
-}
-
 static bool DecodesTo(const char* ansi, UINT codePage, const wchar_t* name)
 {
     wchar_t back[kAdapterNameCapacity];
-    DecodeAdapterName(ansi, codePage, back);
-    return wcscmp(back, name) == 0;
+    return DecodeCodePageText(codePage, ansi, back, kAdapterNameCapacity) && wcscmp(back, name) == 0;
 }
 
 AdapterNameVerdict EncodeAdapterName(AddressProfile& profile, UINT ansiCodePage, UINT oemCodePage)
@@ -71,21 +62,6 @@ static int PrepareProfileFile(const AddressProfile& profile, wchar_t (&path)[MAX
     return ProfileLine(profile, line);
 }
 
-// Writes the line into a file of its own and closes it; true only when every
-// byte reached the disk.
-static bool WriteWholeFile(const wchar_t* path, const char* line, DWORD length)
-{
-    HANDLE file = CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    DWORD written = 0;
-    bool complete = WriteFile(file, line, length, &written, nullptr) && written == length
-                    && FlushFileBuffers(file);
-    return CloseHandle(file) && complete;
-}
-
 // The line goes into a new file beside the profile, and only a complete file
 // takes the profile's place, in one step: a full disk or a file in use never
 // leaves a profile empty or half written, and the old one stays as it was.
@@ -106,9 +82,7 @@ bool WriteProfileFile(HWND owner, const AddressProfile& profile)
         ShowMessage(owner, kCannotOpenText, kFileErrorCaption, MB_ICONWARNING);
         return false;
     }
-    if (!WriteWholeFile(fresh, line, static_cast<DWORD>(length))
-        || !MoveFileExW(fresh, path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileW(fresh);
+    if (!ReplaceFileContents(path, fresh, line, static_cast<DWORD>(length))) {
         ShowMessage(owner, L"ﾌｧｲﾙが書き込めません", kFileErrorCaption, MB_ICONWARNING);
         return false;
     }
@@ -139,7 +113,7 @@ bool ReadProfileFile(HWND owner, const wchar_t* fileName, size_t length,
         return false;
     }
     octetsFound = ParseProfileText(data, got, profile);
-    DecodeAdapterName(profile.adapterNameAnsi, CP_THREAD_ACP, profile.adapterName);
+    DecodeCodePageText(CP_THREAD_ACP, profile.adapterNameAnsi, profile.adapterName, kAdapterNameCapacity);
     if (!CloseHandle(file)) {
         ShowMessage(owner, L"ﾌｧｲﾙが閉じません", L"CloseHandle-errer", MB_OK);
     }

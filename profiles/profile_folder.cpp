@@ -1,19 +1,13 @@
 #include "profiles/profile_folder.h"
 
-#include <commctrl.h>
 #include <shellapi.h>
 #include <strsafe.h>
 
-#include "app/app_state.h"
-#include "app/message_box.h"
-#include "app/paths.h"
-#include "listview/profile_list.h"
-#include "settings/helper_settings.h"
+#include "core/message_box.h"
+#include "core/paths.h"
 
 static const wchar_t kProfilePattern[] = L"*.bat";
-static const wchar_t kHelperProgram[] = L"dunmere.exe";
 
-static const wchar_t kNothingSelectedText[] = L"項目を選択して下さい";
 static const wchar_t kPathTooLongText[] = L"パスが長すぎるため、このプロファイルは扱えません。";
 static const wchar_t kDeleteFailedFormat[] =
     L"%ls\r\nを削除できませんでした。\r\n読み取り専用のファイルか、ほかのプログラムが使用中です。";
@@ -44,110 +38,41 @@ static void ShowPathMessage(HWND owner, const wchar_t* format, const wchar_t (&p
     }
 }
 
-static void ShowPathTooLong(HWND owner)
+void ShowPathTooLong(HWND owner)
 {
     ShowMessage(owner, kPathTooLongText, L"Error", MB_OK | MB_ICONWARNING);
 }
 
-static void InsertProfileRow(int index, wchar_t* name)
+bool ForEachProfileFile(ProfileFileVisitor visit, void* context)
 {
-    LVITEMW item = {};
-    item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
-    item.iItem = index;
-    item.iSubItem = 0;
-    item.pszText = name;
-    item.iImage = 0;
-    item.lParam = index;
-    SendMessageW(g_app.listView, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-}
-
-void RefreshProfileList()
-{
-    SendMessageW(g_app.listView, LVM_DELETEALLITEMS, 0, 0);
     wchar_t pattern[MAX_PATH];
     if (!BuildProfilePath(pattern, kProfilePattern, ARRAYSIZE(kProfilePattern) - 1)) {
-        ShowPathTooLong(g_app.mainWindow);
-        return;
+        return false;
     }
     WIN32_FIND_DATAW entry;
     HANDLE search = FindFirstFileW(pattern, &entry);
     if (search == INVALID_HANDLE_VALUE) {
-        return;
+        return true;
     }
-    int index = 0;
-    HoldListDrawing(true);
     do {
         // A folder is never a profile, whatever its name ends in ("." and
         // ".." included).
         if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-            InsertProfileRow(index, entry.cFileName);
-            ++index;
+            visit(entry.cFileName, context);
         }
     } while (FindNextFileW(search, &entry));
     FindClose(search);
-    HoldListDrawing(false);
-}
-
-static int FirstSelectedRow()
-{
-    return static_cast<int>(SendMessageW(g_app.listView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
-}
-
-// The row's profile file's full path. False, after telling the user why, when
-// there is no row (-1) or the path does not fit.
-static bool FindRowProfile(HWND owner, int row, wchar_t (&path)[MAX_PATH])
-{
-    if (row == -1) {
-        ShowMessage(owner, kNothingSelectedText, L"listview", MB_OK);
-        return false;
-    }
-    // A text long enough to fill the name buffer could have been cut, but no
-    // path holding it fits either, so a shortened name is never used.
-    wchar_t name[MAX_PATH];
-    int length = ReadRowText(row, name);
-    if (!BuildProfilePath(path, name, static_cast<size_t>(length))) {
-        ShowPathTooLong(owner);
-        return false;
-    }
     return true;
 }
 
-void DeleteSelectedProfile(HWND owner)
+bool DeleteProfileFile(HWND owner, const wchar_t (&path)[MAX_PATH])
 {
-    int row = FirstSelectedRow();
-    wchar_t path[MAX_PATH];
-    if (!FindRowProfile(owner, row, path)) {
-        return;
-    }
-    // A file that stays (read-only, in use) keeps its row; one that is
-    // already gone loses it.
     DWORD error = DeleteFileW(path) ? ERROR_SUCCESS : GetLastError();
     if (error == ERROR_SUCCESS || error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
-        SendMessageW(g_app.listView, LVM_DELETEITEM, row, 0);
-        return;
+        return true;
     }
     ShowPathMessage(owner, kDeleteFailedFormat, path, L"Error", MB_OK | MB_ICONWARNING);
-}
-
-void ApplySelectedProfile(HWND owner)
-{
-    ApplyProfileAt(owner, FirstSelectedRow());
-}
-
-void ApplyProfileAt(HWND owner, int row)
-{
-    wchar_t path[MAX_PATH];
-    if (!FindRowProfile(owner, row, path)) {
-        return;
-    }
-    SetCurrentDirectoryW(g_app.baseDirectory);
-    // The helper file is complete on disk before the helper starts; the
-    // helper is not waited for.
-    if (g_app.settings.pw_mode != 0) {
-        SaveHelperSettings();
-        ShellExecuteW(owner, L"open", kHelperProgram, nullptr, nullptr, SW_SHOWNORMAL);
-    }
-    RunElevated(owner, path);
+    return false;
 }
 
 // The worker's thread: the report and the process handle are its own until

@@ -1,17 +1,23 @@
-// The profile folder <base>\ipaddress\: listing, deleting and applying.
+// The profile folder <base>\ipaddress\: listing its files, deleting one,
+// and running one elevated. Files only: the list view is not known here.
 #pragma once
 
 #include <windows.h>
 
-// Fills the list with the folder's *.bat files; row keys 0 ... n-1.
-void RefreshProfileList();
-// Deletes the first selected row's file; its row goes only with the file.
-void DeleteSelectedProfile(HWND owner);
-// Runs the first selected row's file elevated, handing the credentials to
-// the helper first when pw_mode is not 0.
-void ApplySelectedProfile(HWND owner);
-// The same for the given row.
-void ApplyProfileAt(HWND owner, int row);
+typedef void (*ProfileFileVisitor)(const wchar_t* fileName, void* context);
+
+// Calls visit for every *.bat file of the folder (folders left out), in the
+// order of the directory search. A missing folder visits nothing. False when
+// the folder's path does not fit.
+bool ForEachProfileFile(ProfileFileVisitor visit, void* context);
+
+// Tells owner that a profile's path is too long to be used.
+void ShowPathTooLong(HWND owner);
+
+// Deletes the file. True when it is gone, also when it already was; a file
+// that stays (read-only, in use) is reported to owner.
+bool DeleteProfileFile(HWND owner, const wchar_t (&path)[MAX_PATH]);
+
 // Asks the shell to run the file with the "runas" verb; tells the user when
 // the request fails. A worker thread waits for the run and, when it ends
 // with a failure, posts WM_ELEVATED_RUN_FAILED to the owner.

@@ -6,10 +6,10 @@
 
 #include <windows.h>
 
-#include "app/app_state.h"
+#include "common/screen_rules.h"
+#include "core/app_state.h"
 #include "handoff/helper_ini.h"
-#include "settings/settings.h"
-#include "settings/settings_rules.h"
+#include "settings/settings_file.h"
 
 static int ReadHelperNumber(const wchar_t* key, const wchar_t* path)
 {
@@ -36,9 +36,9 @@ void SaveHelperSettings()
         return;
     }
     const Settings& settings = g_app.settings;
-    int x = ClampToScreen(static_cast<long long>(settings.moto_x) + settings.ofset_x,
-                          kHelperWindowWidth, g_app.screenWidth);
-    int y = ClampToScreen(static_cast<long long>(settings.moto_y) + settings.ofset_y,
-                          kHelperWindowHeight, g_app.screenHeight);
+    int x = ClampToSpan(static_cast<long long>(settings.moto_x) + settings.ofset_x,
+                        kHelperWindowWidth, 0, g_app.screenWidth);
+    int y = ClampToSpan(static_cast<long long>(settings.moto_y) + settings.ofset_y,
+                        kHelperWindowHeight, 0, g_app.screenHeight);
     WriteHelperIni(path, x, y, settings.id_time, settings.pw_time, settings.id_wcs, settings.pw_wcs);
 }

@@ -7,8 +7,8 @@
 #include <stdlib.h>
 #include <strsafe.h>
 
-#include "app/app_state.h"
-#include "app/paint.h"
+#include "core/app_state.h"
+#include "core/paint.h"
 #include "res/resource.h"
 
 // Number fields are formatted into, and read from, a buffer of this size;

@@ -4,10 +4,10 @@
 #include <windows.h>
 #include <strsafe.h>
 
-#include "app/app_state.h"
-#include "app/paths.h"
-#include "settings/settings.h"
-#include "settings/settings_rules.h"
+#include "common/screen_rules.h"
+#include "core/app_state.h"
+#include "core/paths.h"
+#include "settings/settings_file.h"
 
 namespace {
 
@@ -53,8 +53,8 @@ void LoadSettings()
     if (settings.moto_h > g_app.screenHeight) {
         settings.moto_h = g_app.screenHeight;
     }
-    settings.moto_x = ClampToScreen(settings.moto_x, settings.moto_w, g_app.screenWidth);
-    settings.moto_y = ClampToScreen(settings.moto_y, settings.moto_h, g_app.screenHeight);
+    settings.moto_x = ClampToSpan(settings.moto_x, settings.moto_w, 0, g_app.screenWidth);
+    settings.moto_y = ClampToSpan(settings.moto_y, settings.moto_h, 0, g_app.screenHeight);
 }
 
 static void WriteSettingsNumber(const wchar_t* key, int value, const wchar_t* path)

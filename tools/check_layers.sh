@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-sources=$(git ls-files -- '*.cpp' '*.h' '*.rc' '*.h.in' | grep / | grep -v -E '^(tests|tools|cmake|docs)/' || true)
+sources=$(git ls-files --cached --others --exclude-standard -- '*.cpp' '*.h' '*.rc' '*.h.in' | grep / | grep -v -E '^(tests|tools|cmake|docs)/' || true)
 edges=$(for file in $sources; do
     from=${file%%/*}
     echo "$from $from"

@@ -8,7 +8,7 @@
 #include <chrono>
 #include <cstdio>
 
-#include "app/app_state.h"
+#include "core/app_state.h"
 #include "app/application.h"
 #include "listview/profile_list.h"
 #include "profiles/profile_folder.h"
@@ -38,7 +38,7 @@ static double MeasureSort(int count)
     ResetAppState();
     PrepareApplication();
     RegisterMainWindow(GetModuleHandleW(nullptr));
-    double refreshMs = MeanMs(RefreshProfileList);
+    double refreshMs = MeanMs([] { RefreshProfileList(g_app.mainWindow); });
     double sortMs = MeanMs([] { SortProfileList(g_app.mainWindow, 0); });
     std::printf("%6d files: refresh %8.1f ms, sort by Name %8.1f ms (%d rows)\n", count, refreshMs, sortMs,
                 ListView_GetItemCount(g_app.listView));

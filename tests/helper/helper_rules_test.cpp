@@ -3,6 +3,7 @@
 
 #include <climits>
 
+#include "common/screen_rules.h"
 #include "helper/helper_rules.h"
 
 // A time without digits falls back and is bounded to 0 .. 60000 ms; a
@@ -60,6 +61,6 @@ TEST(HelperWindowRules, CountsSecondsUpAndStaysOnTheMonitor)
         { -1000, 126, -1920, 0, -1000 }, { -50, 126, -1920, 0, -126 }, { -5000, 126, -1920, 0, -1920 },
     };
     for (const auto& c : places) {
-        EXPECT_EQ(PlaceOnMonitor(c[0], c[1], c[2], c[3]), c[4]) << c[0] << " on " << c[2] << ".." << c[3];
+        EXPECT_EQ(ClampToSpan(c[0], static_cast<int>(c[1]), static_cast<int>(c[2]), static_cast<int>(c[3])), c[4]) << c[0] << " on " << c[2] << ".." << c[3];
     }
 }

@@ -9,7 +9,7 @@
 #include <string>
 #include <tuple>
 
-#include "app/app_state.h"
+#include "core/app_state.h"
 #include "app/application.h"
 #include "support/message_capture.h"
 #include "support/temp_dir.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/message_box.h"
+#include "core/message_box.h"
 
 struct CapturedMessage {
     HWND owner;

@@ -9,8 +9,8 @@
 #include <deque>
 #include <vector>
 
-#include "app/app_state.h"
-#include "profiles/profile_folder.h"
+#include "core/app_state.h"
+#include "listview/profile_list.h"
 #include "res/resource.h"
 #include "support/dialog_driver.h"
 #include "support/main_window_fixture.h"
@@ -387,7 +387,7 @@ TEST_F(EditorTest, AnUnreadableProfileIsReportedNotShownEmpty)
         GTEST_SKIP() << "no unreadable file staged by the host";
     }
     lstrcpynW(g_app.baseDirectory, unreadable.c_str(), MAX_PATH);
-    RefreshProfileList();
+    RefreshProfileList(window());
     SelectRow(RowOf(L"unreadable.bat"));
     ASSERT_TRUE(RunEditor(IDM_EDIT, [&](HWND dialog) {
         EXPECT_EQ(State(dialog), L"IPアドレス編集 .../... typed adapter -1");

@@ -197,19 +197,19 @@ TEST_F(ProfileListTest, RefreshListsTheBatFilesAndDeleteTakesTheLowestSelectedOn
         WriteBytes(BasePath(std::wstring(L"ipaddress\\") + name), "netsh interface ip set address \"eth0\" dhcp\r\n");
     }
     CreateDirectoryW(BasePath(L"ipaddress\\folder.bat").c_str(), nullptr);
-    RefreshProfileList();
+    RefreshProfileList(window());
     Texts rows = Rows(TextOf);
     EXPECT_EQ(std::set<std::wstring>(rows.begin(), rows.end()),
               std::set<std::wstring>({ L"B.bat", L"a.bat", L"c.bat" }));
     EXPECT_EQ(Rows(KeyOf), (std::vector<LPARAM>{ 0, 1, 2 }));
     MarkRows({ 1, 2 }, LVIS_SELECTED);
-    DeleteSelectedProfile(window());
+    SendMessageW(window(), WM_COMMAND, IDM_DELETE, 0);
     EXPECT_FALSE(FileExists(BasePath(L"ipaddress\\" + rows[1])));
     EXPECT_EQ(Rows(TextOf), (Texts{ rows[0], rows[2] }));
     EXPECT_EQ(Rows(KeyOf), (std::vector<LPARAM>{ 0, 2 }));
     std::wstring path = BasePath(L"ipaddress\\" + rows[2]);
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
-    DeleteSelectedProfile(window());
+    SendMessageW(window(), WM_COMMAND, IDM_DELETE, 0);
     EXPECT_EQ(Rows(TextOf), (Texts{ rows[0], rows[2] }));
     ExpectOneMessage(path + L"\r\nを削除できませんでした。\r\n読み取り専用のファイルか、ほかのプログラムが使用中です。",
                      L"Error", MB_OK | MB_ICONWARNING);
@@ -234,7 +234,7 @@ TEST_F(ProfileListTest, WithoutASelectedRowOrAPathThatFitsNothingIsRunOrDeleted)
     EXPECT_FALSE(FileExists(BasePath(L"dunmere.ini")));
 
     lstrcpynW(g_app.baseDirectory, (base / std::wstring(MAX_PATH - 12 - base.path().size(), L'd')).c_str(), MAX_PATH);
-    RefreshProfileList();
+    RefreshProfileList(window());
     EXPECT_TRUE(Rows(TextOf).empty());
     ExpectOneMessage(kPathTooLong, L"Error", MB_OK | MB_ICONWARNING);
 }

@@ -20,8 +20,3 @@ struct Settings {
     wchar_t id_wcs[kHelperTextCapacity];
     wchar_t pw_wcs[kHelperTextCapacity];
 };
-
-// korvatel.ini <-> the first ten fields. LoadSettings also keeps the window
-// on the screen measured in the application state.
-void LoadSettings();
-void SaveSettings();

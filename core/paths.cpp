@@ -1,8 +1,8 @@
-#include "app/paths.h"
+#include "core/paths.h"
 
 #include <strsafe.h>
 
-#include "app/app_state.h"
+#include "core/app_state.h"
 
 const wchar_t kSettingsFileName[] = L"\\korvatel.ini";
 const wchar_t kProfileFolder[] = L"\\ipaddress\\";

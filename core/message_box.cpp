@@ -1,4 +1,4 @@
-#include "app/message_box.h"
+#include "core/message_box.h"
 
 MessageBoxHook g_messageBoxHook = nullptr;
 

@@ -3,11 +3,9 @@
 
 #include <windows.h>
 
-#include "settings/settings.h"
+#include "core/settings_record.h"
 
 enum { kProfileColumnCount = 2 };
-
-enum EditorMode { kEditorAdd = 1, kEditorEdit = 2 };
 
 struct AppState {
     HINSTANCE instance;
@@ -19,7 +17,6 @@ struct AppState {
     int screenHeight;                 // screen height less 30 pixels
     wchar_t baseDirectory[MAX_PATH];  // empty when the start directory did not fit
     Settings settings;
-    int editorMode;
     int sortDirection[kProfileColumnCount];
 };
 

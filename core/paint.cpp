@@ -1,4 +1,4 @@
-#include "app/paint.h"
+#include "core/paint.h"
 
 void PaintNothing(HWND window)
 {
