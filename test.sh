@@ -9,6 +9,8 @@ install_prerequisites
 "$KORVATEL_ROOT/tools/check_layers.sh" >/dev/null
 build_all
 prepare_wine_prefix
+# The rules that need no window, natively under the sanitizers.
+"$KORVATEL_ROOT/tests/fuzz/run_fuzz.sh" "$BUILD_DIR" 10
 
 # A wineserver left from an earlier display would keep the old one.
 wineserver -k 2>/dev/null || true

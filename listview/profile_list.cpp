@@ -248,7 +248,7 @@ static int CollectSelectedRows(int count, int (&rows)[kMoveCapacity])
 {
     int collected = 0;
     while (collected < count && collected < kMoveCapacity) {
-        int row = static_cast<int>(SendMessageW(g_app.listView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+        int row = FirstSelectedRow();
         if (row == -1) {
             break;
         }

@@ -12,7 +12,8 @@ export LANG=ja_JP.UTF-8
 
 
 KORVATEL_PACKAGES="cmake make g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb xauth
-  googletest locales imagemagick fonts-ipafont-gothic fonts-wine xdotool python3 zip unzip"
+  googletest locales imagemagick fonts-ipafont-gothic fonts-wine xdotool python3 zip unzip
+  clang libclang-rt-14-dev"
 
 install_prerequisites() {
     local missing=()

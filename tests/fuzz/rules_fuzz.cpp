@@ -1,0 +1,196 @@
+// The rules that need no window, built natively with the sanitizers and
+// driven by libFuzzer: no input may crash them, overflow, or break the
+// properties checked here. Each input picks one rule by its first byte.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <numeric>
+#include <string>
+#include <vector>
+
+#include "common/screen_rules.h"
+#include "editor/adapter_rules.h"
+#include "handoff/helper_text.h"
+#include "helper/helper_rules.h"
+#include "listview/row_rules.h"
+#include "profiles/profile_format.h"
+
+#define REQUIRE(condition) ((condition) ? (void)0 : (std::fprintf(stderr, "broken: %s\n", #condition), std::abort()))
+
+// UTF-16 units as Windows has them, whatever the width of wchar_t here.
+static std::wstring Units(FuzzedDataProvider& input, size_t most)
+{
+    std::wstring text(input.ConsumeIntegralInRange<size_t>(0, most), L'\0');
+    for (wchar_t& unit : text) {
+        unit = static_cast<wchar_t>(input.ConsumeBool() ? input.ConsumeIntegralInRange<int>(0x20, 0x7E)
+                                                        : input.ConsumeIntegralInRange<int>(1, 0xFFFF));
+    }
+    return text;
+}
+
+static int Sign(int value) { return (value > 0) - (value < 0); }
+
+// Any bytes scan within bounds, and a line written from what they gave scans
+// back to the same values.
+static void ScanAndWriteBack(FuzzedDataProvider& input)
+{
+    std::string bytes = input.ConsumeRandomLengthString(600);
+    AddressProfile first;
+    int found = ParseProfileText(bytes.data(), bytes.size(), first);
+    size_t name = strnlen(first.adapterNameAnsi, kAdapterNameCapacity);
+    REQUIRE(found >= 0 && found <= 2 * kOctetCount && name < kAdapterNameCapacity);
+    REQUIRE(memchr(first.adapterNameAnsi, '"', name) == nullptr);
+    char line[kProfileLineCapacity];
+    int length = ProfileLine(first, line);
+    if (length > 0) {
+        AddressProfile second;
+        ParseProfileText(line, static_cast<size_t>(length), second);
+        REQUIRE(strcmp(first.adapterNameAnsi, second.adapterNameAnsi) == 0 && first.isDhcp == second.isDhcp);
+        REQUIRE(memcmp(first.address, second.address, sizeof(first.address)) == 0);
+        REQUIRE(memcmp(first.mask, second.mask, sizeof(first.mask)) == 0);
+    }
+}
+
+// An accepted name gives one netsh line with two quotes and CR LF, and a
+// file name that stays in its folder.
+static void AcceptedNameMakesOneLine(FuzzedDataProvider& input)
+{
+    std::wstring name = Units(input, 300);
+    if (CheckAdapterName(name.c_str(), name.size()) != kAdapterNameSound) {
+        return;
+    }
+    AddressProfile profile = {};
+    for (size_t i = 0; i < name.size(); ++i) {
+        if (name[i] > 0xFF) {
+            return;   // one byte per unit, as a single-byte code page gives it
+        }
+        profile.adapterName[i] = name[i];
+        profile.adapterNameAnsi[i] = static_cast<char>(name[i]);
+    }
+    profile.isDhcp = input.ConsumeBool();
+    for (int i = 0; i < kOctetCount; ++i) {
+        profile.address[i] = input.ConsumeIntegral<int>();
+        profile.mask[i] = input.ConsumeIntegral<int>();
+    }
+    char line[kProfileLineCapacity];
+    int length = ProfileLine(profile, line);
+    if (length >= 0) {
+        std::string text(line, static_cast<size_t>(length));
+        REQUIRE(text.rfind("netsh interface ip set address \"", 0) == 0 && std::count(text.begin(), text.end(), '"') == 2);
+        REQUIRE(text.find_first_of("\r\n") == text.size() - 2 && text.compare(text.size() - 2, 2, "\r\n") == 0);
+    }
+    wchar_t fileName[kProfileFileNameCapacity];
+    if (ProfileFileName(profile, fileName)) {
+        REQUIRE(wcspbrk(fileName, L"\\/:*?<>|\"") == nullptr);
+    }
+}
+
+static void CompareIsAnOrder(FuzzedDataProvider& input)
+{
+    std::wstring a = Units(input, 300), b = Units(input, 300), c = Units(input, 300);
+    REQUIRE(CompareRowTexts(a.c_str(), a.c_str()) == 0);
+    REQUIRE(Sign(CompareRowTexts(a.c_str(), b.c_str())) == -Sign(CompareRowTexts(b.c_str(), a.c_str())));
+    if (CompareRowTexts(a.c_str(), b.c_str()) <= 0 && CompareRowTexts(b.c_str(), c.c_str()) <= 0) {
+        REQUIRE(CompareRowTexts(a.c_str(), c.c_str()) <= 0);
+    }
+}
+
+// The moves, made in the order given, keep every row and take a selected
+// row at most one place.
+static void MovesKeepEveryRow(FuzzedDataProvider& input)
+{
+    int rowCount = input.ConsumeIntegralInRange<int>(0, 40);
+    std::vector<int> rows;
+    for (int row = 0; row < rowCount; ++row) {
+        if (input.ConsumeBool()) {
+            rows.push_back(row);
+        }
+    }
+    bool down = input.ConsumeBool();
+    std::vector<int> moving(rows.size() + 1);
+    int moved = PlanRowMoves(rows.data(), static_cast<int>(rows.size()), rowCount, down, moving.data());
+    REQUIRE(moved >= 0 && moved <= static_cast<int>(rows.size()));
+    std::vector<int> order(static_cast<size_t>(rowCount));
+    std::iota(order.begin(), order.end(), 0);
+    for (int i = 0; i < moved; ++i) {
+        int target = down ? moving[i] + 1 : moving[i] - 1;
+        REQUIRE(std::binary_search(rows.begin(), rows.end(), order[moving[i]]) && target >= 0 && target < rowCount);
+        std::swap(order[moving[i]], order[target]);
+    }
+    for (int at = 0; at < rowCount; ++at) {
+        bool selected = std::binary_search(rows.begin(), rows.end(), order[at]);
+        REQUIRE(!selected || order[at] == at || order[at] == (down ? at - 1 : at + 1));
+    }
+}
+
+static void PlacesAndNumbersStayBounded(FuzzedDataProvider& input)
+{
+    long long position = input.ConsumeIntegral<long long>();
+    int size = input.ConsumeIntegral<int>(), start = input.ConsumeIntegral<int>(), end = input.ConsumeIntegral<int>();
+    int placed = ClampToSpan(position, size, start, end);
+    if (start <= end && size >= 0 && static_cast<long long>(end) - start >= size) {
+        REQUIRE(placed >= start && placed <= static_cast<long long>(end) - size);
+    }
+    int remaining = RemainingSeconds(input.ConsumeIntegral<long long>());
+    REQUIRE(remaining >= 0 && remaining <= kHelperMaxTime / 1000);
+    std::wstring text = Units(input, 40);
+    int time = ReadHelperTime(text.c_str(), input.ConsumeIntegralInRange<int>(0, kHelperMaxTime));
+    REQUIRE(time >= 0 && time <= kHelperMaxTime);
+    ReadHelperPosition(text.c_str());
+    HelperPlan plan = { input.ConsumeIntegral<int>(), input.ConsumeIntegral<int>(), input.ConsumeBool(),
+                        input.ConsumeBool() };
+    HelperStage stage = FirstHelperStage(plan);
+    for (int step = 0; step < 2 && stage != kStageDone; ++step) {
+        REQUIRE(HelperStageTime(plan, stage) > 0);
+        stage = NextHelperStage(plan, stage);
+    }
+    REQUIRE(stage == kStageDone);
+}
+
+// What the private-profile reader does to a stored value: blanks off both
+// ends, then one pair of surrounding quote marks.
+static std::wstring ReadBack(std::wstring stored)
+{
+    while (!stored.empty() && stored.front() <= L' ') {
+        stored.erase(0, 1);
+    }
+    while (!stored.empty() && stored.back() <= L' ') {
+        stored.pop_back();
+    }
+    bool quoted = stored.size() >= 2 && stored.front() == stored.back() && (stored[0] == L'"' || stored[0] == L'\'');
+    return quoted ? stored.substr(1, stored.size() - 2) : stored;
+}
+
+static void TextsComeBackExactly(FuzzedDataProvider& input)
+{
+    std::wstring value = Units(input, 300);
+    wchar_t stored[kHelperTextCapacity + 2];
+    if (FormatStoredHelperText(value.c_str(), stored, input.ConsumeIntegralInRange<size_t>(0, kHelperTextCapacity + 2))) {
+        REQUIRE(ReadBack(stored) == value);
+    }
+    int octet = -1;
+    std::wstring typed = Units(input, 5);
+    if (ParseOctetText(typed.c_str(), &octet)) {
+        REQUIRE(octet >= 0 && octet <= 255 && std::to_wstring(octet).size() <= typed.size() && typed.size() <= 3);
+    }
+    REQUIRE(!IsLoopbackAddressText(typed.c_str()) || typed.rfind(L"127.0.0.1", 0) == 0);
+    IsWifiDirectDescription(value.c_str());
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    switch (input.ConsumeIntegralInRange<int>(0, 5)) {
+    case 0: ScanAndWriteBack(input); break;
+    case 1: AcceptedNameMakesOneLine(input); break;
+    case 2: CompareIsAnOrder(input); break;
+    case 3: MovesKeepEveryRow(input); break;
+    case 4: PlacesAndNumbersStayBounded(input); break;
+    default: TextsComeBackExactly(input); break;
+    }
+    return 0;
+}
