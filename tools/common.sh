@@ -35,9 +35,10 @@ install_prerequisites() {
     fi
 }
 
+# KORVATEL_BUILD_TYPE and KORVATEL_CONFIGURE_ARGS choose another build.
 build_all() {
     LC_ALL=C cmake -S "$KORVATEL_ROOT" -B "$BUILD_DIR" -DCMAKE_TOOLCHAIN_FILE="$KORVATEL_ROOT/cmake/mingw-w64.cmake" \
-        -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+        -DCMAKE_BUILD_TYPE="${KORVATEL_BUILD_TYPE:-MinSizeRel}" ${KORVATEL_CONFIGURE_ARGS:-} >/dev/null
     LC_ALL=C cmake --build "$BUILD_DIR" -j "$(nproc)" "$@"
 }
 
