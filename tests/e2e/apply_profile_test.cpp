@@ -1,70 +1,56 @@
-// korvatel.exe run in a temporary base directory beside a credential helper and
-// a stand-in netsh.exe that records its arguments and ends as the test asks.
+// korvatel.exe run in a temporary base directory beside a credential helper and a stand-in netsh.exe that
+// records its arguments and ends as the test asks.
 #include <windows.h>
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <string>
+#include <cstring>
 #include <vector>
 
 #include "res/resource.h"
 #include "support/process_runner.h"
 
 const char kArguments[] = "interface ip set address \"eth0\" static 10.0.0.20 255.0.0.0\r\n";
-const int kMessageBoxTextId = 0xFFFF;   // the static control that holds a message box's text
 
 class ApplyProfileTest : public ::testing::Test {
 protected:
-    // The program runs from the base directory, as installed: the shell
-    // looks for dunmere.exe in the program's own folder first.
-    void Prepare(const std::wstring& baseDirectory, const wchar_t* helper, const char* settings)
+    // The program runs from the base directory, as installed: the shell looks for dunmere.exe in the
+    // program's own folder first. A key selects the row, as list messages that carry pointers do not cross
+    // processes; the apply command is posted, as the program may stop in a message box.
+    void StartAndApply(const wchar_t* helper, const char* settings, bool removeTheFile = false)
     {
-        base = baseDirectory;
-        ASSERT_TRUE(CopyFileW(BuiltProgramPath(L"korvatel.exe").c_str(), In(L"korvatel.exe").c_str(), FALSE));
-        ASSERT_TRUE(CopyFileW(BuiltProgramPath(helper).c_str(), In(L"dunmere.exe").c_str(), FALSE));
+        ASSERT_TRUE(CopyFileW(BuiltProgramPath(L"korvatel.exe").c_str(), In(L"korvatel.exe").c_str(), FALSE)
+                    && CopyFileW(BuiltProgramPath(helper).c_str(), In(L"dunmere.exe").c_str(), FALSE)
+                    && CopyFileW(BuiltProgramPath(L"netsh_standin.exe").c_str(), In(L"netsh.exe").c_str(), FALSE));
         CreateDirectoryW(In(L"ipaddress").c_str(), nullptr);
         WriteBytes(In(L"ipaddress\\office.bat"), std::string("netsh ") + kArguments);
-        ASSERT_TRUE(CopyFileW(BuiltProgramPath(L"netsh_standin.exe").c_str(), In(L"netsh.exe").c_str(), FALSE));
-        if (settings != nullptr) {
-            WriteBytes(In(L"korvatel.ini"), settings);
-        }
-    }
-
-    // A key selects the row: list messages that carry pointers do not cross
-    // processes. Posted, as the program may stop in a message box.
-    void StartAndApply(bool removeTheFileFirst = false)
-    {
+        WriteBytes(In(L"korvatel.ini"), settings);
         ASSERT_TRUE(program.Start(In(L"korvatel.exe"), base));
-        window = program.WaitForWindow(L"KORVATEL");
-        ASSERT_NE(window, nullptr);
-        HWND list = nullptr;
+        ASSERT_NE(window = program.WaitForWindow(L"KORVATEL"), nullptr);
+        HWND list = nullptr;   // the window can be found while its list is still being made
         ASSERT_TRUE(WaitUntil([&] {
-            list = GetDlgItem(window, IDC_PROFILE_LIST);
-            return SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) == 1;
+            return SendMessageW(list = GetDlgItem(window, IDC_PROFILE_LIST), LVM_GETITEMCOUNT, 0, 0) == 1;
         }, 10000));
-        ASSERT_TRUE(!removeTheFileFirst || DeleteFileW(In(L"ipaddress\\office.bat").c_str()));
+        ASSERT_TRUE(!removeTheFile || DeleteFileW(In(L"ipaddress\\office.bat").c_str()));
         PostMessageW(list, WM_KEYDOWN, VK_HOME, 0);
         ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0) == 1; }, 5000));
         PostMessageW(window, WM_COMMAND, IDT_APPLY, 0);
     }
 
-    std::string RecordedNetshLine()
+    std::string NetshLog(size_t lines = 1)
     {
         std::string text;
-        WaitUntil([&] { return (text = ReadBytes(In(L"netsh.log"))).find('\n') != std::string::npos; }, 20000);
+        WaitUntil([&] { return (text = ReadBytes(In(L"netsh.log"))).size() >= lines * strlen(kArguments); }, 20000);
         return text;
     }
 
-    // The program's own box, owned by the main window; gone when this returns.
+    // The program's own box, its text read from the box's static control; gone when this returns.
     void ExpectErrorBox(const std::wstring& expected)
     {
         HWND box = program.WaitForWindow(L"Error");
         ASSERT_NE(box, nullptr) << "no message from the program";
-        EXPECT_EQ(GetWindow(box, GW_OWNER), window);
-        wchar_t text[1024] = {};
-        GetDlgItemTextW(box, kMessageBoxTextId, text, ARRAYSIZE(text));
-        EXPECT_EQ(text, expected);
+        EXPECT_TRUE(GetWindow(box, GW_OWNER) == window && ItemText(box, 0xFFFF) == expected) << ItemText(box, 0xFFFF);
         PostMessageW(box, WM_COMMAND, IDOK, 0);
         EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5000));
     }
@@ -75,55 +61,64 @@ protected:
         EXPECT_EQ(program.ExitCode(timeoutMs), 0);
     }
 
+    static std::wstring ItemText(HWND box, int id)
+    {
+        wchar_t text[1024] = {};
+        GetDlgItemTextW(box, id, text, ARRAYSIZE(text));
+        return text;
+    }
+
     std::wstring In(const wchar_t* name) const { return base + L"\\" + name; }
 
     TempDir temp;
-    std::wstring base;
+    std::wstring base = temp.path();
     ProgramProcess program;
     HWND window = nullptr;
 };
 
-// pw_mode is 0 without korvatel.ini. A run that succeeds is not reported.
-TEST_F(ApplyProfileTest, RunsTheNetshLineWithoutTheHelperAndClosesWithExitCodeZero)
+// pw_mode 0: no helper. A run that succeeds is not reported, a failed one is, with its exit code as an
+// unsigned number; nothing waits for a run that goes on when the program is quit.
+TEST_F(ApplyProfileTest, RunsTheNetshLineAndReportsOnlyAFailedRun)
 {
-    Prepare(temp.path(), L"dunmere_standin.exe", nullptr);
-    StartAndApply();
-    EXPECT_EQ(RecordedNetshLine(), kArguments);
+    StartAndApply(L"dunmere_standin.exe", "");
+    EXPECT_EQ(NetshLog(), kArguments);
     Sleep(500);
     EXPECT_EQ(program.WaitForWindow(L"Error", 0), nullptr);
-    EXPECT_FALSE(FileExists(In(L"dunmere_started.txt")));
-    EXPECT_FALSE(FileExists(In(L"dunmere.ini")));
-    Close();
-    EXPECT_TRUE(FileExists(In(L"korvatel.ini")));
-    EXPECT_TRUE(FileExists(In(L"dunmere.ini")));
+    EXPECT_FALSE(FileExists(In(L"dunmere_started.txt")) || FileExists(In(L"dunmere.ini")));
+    WriteBytes(In(L"netsh_exit.txt"), "3221225477");
+    PostMessageW(window, WM_COMMAND, IDT_APPLY, 0);
+    ExpectErrorBox(In(L"ipaddress\\office.bat") + L"\r\nの実行に失敗しました。終了コード: 3221225477");
+    WriteBytes(In(L"netsh_hold"), "");
+    PostMessageW(window, WM_COMMAND, IDT_APPLY, 0);
+    EXPECT_EQ(NetshLog(3).size(), 3 * strlen(kArguments));
+    Close(5000);
+    DeleteFileW(In(L"netsh_hold").c_str());   // lets the stand-in end, which holds its file until then
+    EXPECT_TRUE(WaitUntil([&] { return DeleteFileW(In(L"netsh.exe").c_str()); }, 5000));
 }
 
 TEST_F(ApplyProfileTest, TheHelperStartsWithItsFileAlreadyComplete)
 {
-    Prepare(temp.path(), L"dunmere_standin.exe", "[Setting]\r\npw_mode=1\r\nmoto_x=400\r\nmoto_y=300\r\n");
-    StartAndApply();
+    StartAndApply(L"dunmere_standin.exe", "[Setting]\r\npw_mode=1\r\nmoto_x=400\r\nmoto_y=300\r\n");
     ASSERT_TRUE(WaitUntil([&] { return FileExists(In(L"dunmere_started.txt")); }, 20000)) << "no helper";
     WIN32_FILE_ATTRIBUTE_DATA seen = {}, started = {};
     GetFileAttributesExW(In(L"dunmere_seen.ini").c_str(), GetFileExInfoStandard, &seen);
     GetFileAttributesExW(In(L"dunmere_started.txt").c_str(), GetFileExInfoStandard, &started);
     EXPECT_LT(CompareFileTime(&seen.ftLastWriteTime, &started.ftLastWriteTime), 0) << "file written after the start";
-    EXPECT_EQ(ReadText(In(L"dunmere_seen.ini")), L"\xFEFF[Setting]\r\nmoto_x=200\r\nmoto_y=300\r\nid_time=5000\r\n"
-                                                 L"pw_time=5000\r\nid_wcs=ID\r\npw_wcs=KX\r\n");
-    EXPECT_EQ(RecordedNetshLine(), kArguments);
+    EXPECT_EQ(ReadText(In(L"dunmere_seen.ini")),
+              L"\xFEFF[Setting]\r\nmoto_x=200\r\nmoto_y=300\r\nid_time=5000\r\npw_time=5000\r\nid_wcs=ID\r\npw_wcs=KX\r\n");
+    EXPECT_EQ(NetshLog(), kArguments);
     Close();
 }
 
-// Read back by the program, written again before the start and read by the
-// helper, the values reach the clipboard exactly as typed.
+// Read back by the program, written again before the start and read by the helper, the values reach the
+// clipboard exactly as typed, the ID first.
 TEST_F(ApplyProfileTest, TheRealHelperHandsOnTheIdThenThePasswordExactly)
 {
-    const std::wstring id = L" e2e-id \xAD00\xB9AC\xC790 ";
-    const std::wstring password = L"\"\x20AC\xE9" + std::wstring(249, L'p') + L"\"";
-    Prepare(temp.path(), L"dunmere.exe", "[Setting]\r\npw_mode=1\r\n");
-    WriteUtf16Text(In(L"dunmere.ini"), L"[Setting]\r\nid_time=400\r\npw_time=400\r\nid_wcs=\"" + id
-                                           + L"\"\r\npw_wcs=\"" + password + L"\"\r\n");
+    const std::wstring id = L" e2e-id \xAD00\xB9AC\xC790 ", password = L"\"\x20AC\xE9" + std::wstring(249, L'p') + L"\"";
+    WriteUtf16Text(In(L"dunmere.ini"), L"[Setting]\r\nid_time=400\r\npw_time=400\r\nid_wcs=\"" + id + L"\"\r\npw_wcs=\""
+                                           + password + L"\"\r\n");
     ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard() && CloseClipboard());
-    StartAndApply();
+    StartAndApply(L"dunmere.exe", "[Setting]\r\npw_mode=1\r\n");
     std::vector<std::wstring> seen = { kNoText };
     WaitUntil([&] {
         std::wstring text = ClipboardText();
@@ -136,43 +131,14 @@ TEST_F(ApplyProfileTest, TheRealHelperHandsOnTheIdThenThePasswordExactly)
     Close();
 }
 
-// A message of 256 characters could not hold this path.
+// A message of 256 characters could not hold this path. The shell first shows a box of its own.
 TEST_F(ApplyProfileTest, ARemovedFileGivesTheWholePathInTheErrorMessage)
 {
-    std::wstring deep = temp.path() + L"\\" + std::wstring(250 - 22 - temp.path().size(), L'p');
-    ASSERT_TRUE(CreateDirectoryW(deep.c_str(), nullptr));
-    Prepare(deep, L"dunmere_standin.exe", nullptr);
-    StartAndApply(true);
-    // The shell first shows a box of its own about the missing file.
+    base = temp.path() + L"\\" + std::wstring(250 - 22 - temp.path().size(), L'p');
+    ASSERT_TRUE(CreateDirectoryW(base.c_str(), nullptr));
+    StartAndApply(L"dunmere_standin.exe", "", true);
     PostMessageW(program.WaitForWindow(L"エラー", 10000), WM_COMMAND, IDOK, 0);
     ExpectErrorBox(In(L"ipaddress\\office.bat") + L" could not be started as administrator");
     EXPECT_FALSE(FileExists(In(L"netsh.log")));
     Close();
-}
-
-// The exit code is the batch file's last command's, shown as an unsigned number.
-TEST_F(ApplyProfileTest, AFailedRunIsReportedWithTheFileAndItsExitCode)
-{
-    Prepare(temp.path(), L"dunmere_standin.exe", nullptr);
-    std::wstring failed = In(L"ipaddress\\office.bat") + L"\r\nの実行に失敗しました。終了コード: ";
-    WriteBytes(In(L"netsh_exit.txt"), "1");
-    StartAndApply();
-    ExpectErrorBox(failed + L"1");
-    WriteBytes(In(L"netsh_exit.txt"), "3221225477");
-    PostMessageW(window, WM_COMMAND, IDT_APPLY, 0);
-    ExpectErrorBox(failed + L"3221225477");
-    Close();
-}
-
-// Nothing waits for a batch file that still runs when the program is quit.
-TEST_F(ApplyProfileTest, QuittingWhileTheFileStillRunsEndsAtOnce)
-{
-    Prepare(temp.path(), L"dunmere_standin.exe", nullptr);
-    WriteBytes(In(L"netsh_hold"), "");
-    StartAndApply();
-    EXPECT_EQ(RecordedNetshLine(), kArguments);
-    Close(5000);
-    // Let the stand-in end: its file stays in use until then.
-    DeleteFileW(In(L"netsh_hold").c_str());
-    EXPECT_TRUE(WaitUntil([&] { return DeleteFileW(In(L"netsh.exe").c_str()); }, 5000));
 }

@@ -4,7 +4,6 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -26,20 +25,18 @@ static std::wstring Units(FuzzedDataProvider& input, size_t most)
 {
     std::wstring text(input.ConsumeIntegralInRange<size_t>(0, most), L'\0');
     for (wchar_t& unit : text) {
-        unit = static_cast<wchar_t>(input.ConsumeBool() ? input.ConsumeIntegralInRange<int>(0x20, 0x7E)
-                                                        : input.ConsumeIntegralInRange<int>(1, 0xFFFF));
+        unit = static_cast<wchar_t>(input.ConsumeIntegralInRange<int>(1, input.ConsumeBool() ? 0x7E : 0xFFFF));
     }
     return text;
 }
 
 static int Sign(int value) { return (value > 0) - (value < 0); }
 
-// Any bytes scan within bounds, and a line written from what they gave scans
-// back to the same values.
+// Any bytes scan within bounds, and a line written from what they gave scans back to the same values.
 static void ScanAndWriteBack(FuzzedDataProvider& input)
 {
     std::string bytes = input.ConsumeRandomLengthString(600);
-    AddressProfile first;
+    AddressProfile first, second;
     int found = ParseProfileText(bytes.data(), bytes.size(), first);
     size_t name = strnlen(first.adapterNameAnsi, kAdapterNameCapacity);
     REQUIRE(found >= 0 && found <= 2 * kOctetCount && name < kAdapterNameCapacity);
@@ -47,23 +44,20 @@ static void ScanAndWriteBack(FuzzedDataProvider& input)
     char line[kProfileLineCapacity];
     int length = ProfileLine(first, line);
     if (length > 0) {
-        AddressProfile second;
         ParseProfileText(line, static_cast<size_t>(length), second);
         REQUIRE(strcmp(first.adapterNameAnsi, second.adapterNameAnsi) == 0 && first.isDhcp == second.isDhcp);
-        REQUIRE(memcmp(first.address, second.address, sizeof(first.address)) == 0);
-        REQUIRE(memcmp(first.mask, second.mask, sizeof(first.mask)) == 0);
+        REQUIRE(!memcmp(first.address, second.address, sizeof(first.address)) && !memcmp(first.mask, second.mask, sizeof(first.mask)));
     }
 }
 
-// An accepted name gives one netsh line with two quotes and CR LF, and a
-// file name that stays in its folder.
+// An accepted name gives one netsh line with two quotes and CR LF, and a file name that stays in its folder.
 static void AcceptedNameMakesOneLine(FuzzedDataProvider& input)
 {
     std::wstring name = Units(input, 300);
+    AddressProfile profile = {};
     if (CheckAdapterName(name.c_str(), name.size()) != kAdapterNameSound) {
         return;
     }
-    AddressProfile profile = {};
     for (size_t i = 0; i < name.size(); ++i) {
         if (name[i] > 0xFF) {
             return;   // one byte per unit, as a single-byte code page gives it
@@ -78,15 +72,11 @@ static void AcceptedNameMakesOneLine(FuzzedDataProvider& input)
     }
     char line[kProfileLineCapacity];
     int length = ProfileLine(profile, line);
-    if (length >= 0) {
-        std::string text(line, static_cast<size_t>(length));
-        REQUIRE(text.rfind("netsh interface ip set address \"", 0) == 0 && std::count(text.begin(), text.end(), '"') == 2);
-        REQUIRE(text.find_first_of("\r\n") == text.size() - 2 && text.compare(text.size() - 2, 2, "\r\n") == 0);
-    }
+    std::string text(line, static_cast<size_t>(std::max(length, 0)));
+    REQUIRE(length < 0 || (text.rfind("netsh interface ip set address \"", 0) == 0 && std::count(text.begin(), text.end(), '"') == 2));
+    REQUIRE(length < 0 || (text.find_first_of("\r\n") == text.size() - 2 && text.compare(text.size() - 2, 2, "\r\n") == 0));
     wchar_t fileName[kProfileFileNameCapacity];
-    if (ProfileFileName(profile, fileName)) {
-        REQUIRE(wcspbrk(fileName, L"\\/:*?<>|\"") == nullptr);
-    }
+    REQUIRE(!ProfileFileName(profile, fileName) || wcspbrk(fileName, L"\\/:*?<>|\"") == nullptr);
 }
 
 static void CompareIsAnOrder(FuzzedDataProvider& input)
@@ -94,17 +84,15 @@ static void CompareIsAnOrder(FuzzedDataProvider& input)
     std::wstring a = Units(input, 300), b = Units(input, 300), c = Units(input, 300);
     REQUIRE(CompareRowTexts(a.c_str(), a.c_str()) == 0);
     REQUIRE(Sign(CompareRowTexts(a.c_str(), b.c_str())) == -Sign(CompareRowTexts(b.c_str(), a.c_str())));
-    if (CompareRowTexts(a.c_str(), b.c_str()) <= 0 && CompareRowTexts(b.c_str(), c.c_str()) <= 0) {
-        REQUIRE(CompareRowTexts(a.c_str(), c.c_str()) <= 0);
-    }
+    bool ordered = CompareRowTexts(a.c_str(), b.c_str()) <= 0 && CompareRowTexts(b.c_str(), c.c_str()) <= 0;
+    REQUIRE(!ordered || CompareRowTexts(a.c_str(), c.c_str()) <= 0);
 }
 
-// The moves, made in the order given, keep every row and take a selected
-// row at most one place.
+// The moves, made in the order given, keep every row and take a selected row at most one place.
 static void MovesKeepEveryRow(FuzzedDataProvider& input)
 {
     int rowCount = input.ConsumeIntegralInRange<int>(0, 40);
-    std::vector<int> rows;
+    std::vector<int> rows, order(static_cast<size_t>(rowCount));
     for (int row = 0; row < rowCount; ++row) {
         if (input.ConsumeBool()) {
             rows.push_back(row);
@@ -114,7 +102,6 @@ static void MovesKeepEveryRow(FuzzedDataProvider& input)
     std::vector<int> moving(rows.size() + 1);
     int moved = PlanRowMoves(rows.data(), static_cast<int>(rows.size()), rowCount, down, moving.data());
     REQUIRE(moved >= 0 && moved <= static_cast<int>(rows.size()));
-    std::vector<int> order(static_cast<size_t>(rowCount));
     std::iota(order.begin(), order.end(), 0);
     for (int i = 0; i < moved; ++i) {
         int target = down ? moving[i] + 1 : moving[i] - 1;
@@ -132,21 +119,18 @@ static void PlacesAndNumbersStayBounded(FuzzedDataProvider& input)
     long long position = input.ConsumeIntegral<long long>();
     int size = input.ConsumeIntegral<int>(), start = input.ConsumeIntegral<int>(), end = input.ConsumeIntegral<int>();
     int placed = ClampToSpan(position, size, start, end);
-    if (start <= end && size >= 0 && static_cast<long long>(end) - start >= size) {
-        REQUIRE(placed >= start && placed <= static_cast<long long>(end) - size);
-    }
+    bool fits = start <= end && size >= 0 && static_cast<long long>(end) - start >= size;
+    REQUIRE(!fits || (placed >= start && placed <= static_cast<long long>(end) - size));
     int remaining = RemainingSeconds(input.ConsumeIntegral<long long>());
     REQUIRE(remaining >= 0 && remaining <= kHelperMaxTime / 1000);
     std::wstring text = Units(input, 40);
     int time = ReadHelperTime(text.c_str(), input.ConsumeIntegralInRange<int>(0, kHelperMaxTime));
     REQUIRE(time >= 0 && time <= kHelperMaxTime);
     ReadHelperPosition(text.c_str());
-    HelperPlan plan = { input.ConsumeIntegral<int>(), input.ConsumeIntegral<int>(), input.ConsumeBool(),
-                        input.ConsumeBool() };
+    HelperPlan plan = { input.ConsumeIntegral<int>(), input.ConsumeIntegral<int>(), input.ConsumeBool(), input.ConsumeBool() };
     HelperStage stage = FirstHelperStage(plan);
-    for (int step = 0; step < 2 && stage != kStageDone; ++step) {
+    for (int step = 0; step < 2 && stage != kStageDone; ++step, stage = NextHelperStage(plan, stage)) {
         REQUIRE(HelperStageTime(plan, stage) > 0);
-        stage = NextHelperStage(plan, stage);
     }
     REQUIRE(stage == kStageDone);
 }
@@ -165,32 +149,30 @@ static std::wstring ReadBack(std::wstring stored)
     return quoted ? stored.substr(1, stored.size() - 2) : stored;
 }
 
+// A value is stored so that the reader gives it back, quoted only when it
+// begins or ends with what the reader drops, and refused only when it does not fit.
 static void TextsComeBackExactly(FuzzedDataProvider& input)
 {
-    std::wstring value = Units(input, 300);
+    std::wstring value = Units(input, 300), typed = Units(input, 5);
     wchar_t stored[kHelperTextCapacity + 2];
-    if (FormatStoredHelperText(value.c_str(), stored, input.ConsumeIntegralInRange<size_t>(0, kHelperTextCapacity + 2))) {
-        REQUIRE(ReadBack(stored) == value);
-    }
+    size_t capacity = input.ConsumeIntegralInRange<size_t>(1, kHelperTextCapacity + 2);
+    auto dropped = [](wchar_t end) { return end <= L' ' || end == L'"' || end == L'\''; };
+    bool plain = value.empty() || (!dropped(value.front()) && !dropped(value.back()));
+    bool fits = FormatStoredHelperText(value.c_str(), stored, capacity);
+    REQUIRE(fits == (value.size() + (plain ? 0 : 2) < capacity));
+    REQUIRE(!fits || (ReadBack(stored) == value && (!plain || stored == value)));
     int octet = -1;
-    std::wstring typed = Units(input, 5);
-    if (ParseOctetText(typed.c_str(), &octet)) {
-        REQUIRE(octet >= 0 && octet <= 255 && std::to_wstring(octet).size() <= typed.size() && typed.size() <= 3);
-    }
-    REQUIRE(!IsLoopbackAddressText(typed.c_str()) || typed.rfind(L"127.0.0.1", 0) == 0);
+    bool digits = !typed.empty() && typed.size() <= 3 && typed.find_first_not_of(L"0123456789") == std::wstring::npos;
+    REQUIRE(ParseOctetText(typed.c_str(), &octet) == (digits && std::stoi(typed) <= 255));
+    REQUIRE(!IsLoopbackAddressText(value.c_str()) || value.rfind(L"127.0.0.1", 0) == 0);
     IsWifiDirectDescription(value.c_str());
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzedDataProvider input(data, size);
-    switch (input.ConsumeIntegralInRange<int>(0, 5)) {
-    case 0: ScanAndWriteBack(input); break;
-    case 1: AcceptedNameMakesOneLine(input); break;
-    case 2: CompareIsAnOrder(input); break;
-    case 3: MovesKeepEveryRow(input); break;
-    case 4: PlacesAndNumbersStayBounded(input); break;
-    default: TextsComeBackExactly(input); break;
-    }
+    void (*const rules[])(FuzzedDataProvider&) = { ScanAndWriteBack, AcceptedNameMakesOneLine, CompareIsAnOrder,
+                                                   MovesKeepEveryRow, PlacesAndNumbersStayBounded, TextsComeBackExactly };
+    rules[input.ConsumeIntegralInRange<size_t>(0, 5)](input);
     return 0;
 }

@@ -8,59 +8,44 @@
 
 // A time without digits falls back and is bounded to 0 .. 60000 ms; a
 // position keeps its sign and is held within the int range.
-TEST(HelperNumbers, ReadLikeTheIniFunctionsAndAreBounded)
+TEST(HelperRules, NumbersReadLikeTheIniFunctionsAndAreBounded)
 {
-    const struct {
-        const wchar_t* text;
-        int time;
-        int position;
-    } cases[] = {
+    const struct { const wchar_t* text; int time, position; } cases[] = {
         { L"1500", 1500, 1500 }, { L"  20", 20, 20 }, { L"+7", 7, 7 }, { L"12abc", 12, 12 }, { L"0", 0, 0 },
-        { L"", 5000, 0 }, { L"abc", 5000, 0 }, { L"- 5", 5000, 0 }, { nullptr, 5000, 0 },
-        { L"-300", 0, -300 }, { L"60001", 60000, 60001 }, { L"4294967296", 60000, INT_MAX },
-        { L"99999999999999999999999", 60000, INT_MAX }, { L"-99999999999999999999999", 0, INT_MIN },
+        { L"", 5000, 0 }, { L"abc", 5000, 0 }, { L"- 5", 5000, 0 }, { nullptr, 5000, 0 }, { L"-300", 0, -300 },
+        { L"60001", 60000, 60001 }, { L"4294967296", 60000, INT_MAX }, { L"-99999999999999999999999", 0, INT_MIN },
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.text ? c.text : L"(null)");
-        EXPECT_EQ(ReadHelperTime(c.text, 5000), c.time);
-        EXPECT_EQ(ReadHelperPosition(c.text), c.position);
+        EXPECT_EQ(ReadHelperTime(c.text, 5000), c.time) << (c.text ? c.text : L"(null)");
+        EXPECT_EQ(ReadHelperPosition(c.text), c.position) << (c.text ? c.text : L"(null)");
     }
 }
 
-TEST(HelperStages, SkipEmptyValuesAndZeroTimes)
+// A stage is skipped when its value is empty or its time 0.
+TEST(HelperRules, StagesSkipEmptyValuesAndZeroTimes)
 {
-    const struct {
-        HelperPlan plan;
-        HelperStage first;
-        HelperStage second;
-    } cases[] = {
-        { { 5000, 5000, true, true }, kStageId, kStagePassword },
-        { { 5000, 5000, false, true }, kStagePassword, kStageDone },
-        { { 5000, 5000, true, false }, kStageId, kStageDone },
-        { { 5000, 5000, false, false }, kStageDone, kStageDone },
-        { { 0, 5000, true, true }, kStagePassword, kStageDone },
-        { { 5000, 0, true, true }, kStageId, kStageDone },
-        { { 0, 0, true, true }, kStageDone, kStageDone },
+    const struct { HelperPlan plan; HelperStage first, second; } cases[] = {
+        { { 5000, 5000, true, true }, kStageId, kStagePassword }, { { 5000, 5000, false, true }, kStagePassword, kStageDone },
+        { { 5000, 5000, true, false }, kStageId, kStageDone }, { { 0, 5000, true, true }, kStagePassword, kStageDone },
+        { { 5000, 0, true, true }, kStageId, kStageDone }, { { 0, 0, true, true }, kStageDone, kStageDone },
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.plan.id_time << " " << c.plan.pw_time << " " << c.plan.hasId);
-        EXPECT_EQ(FirstHelperStage(c.plan), c.first);
-        EXPECT_EQ(NextHelperStage(c.plan, c.first), c.second);
+        EXPECT_EQ(FirstHelperStage(c.plan), c.first) << &c - cases;
+        EXPECT_EQ(NextHelperStage(c.plan, c.first), c.second) << &c - cases;
     }
 }
 
-TEST(HelperWindowRules, CountsSecondsUpAndStaysOnTheMonitor)
+TEST(HelperRules, SecondsCountUpAndTheWindowStaysOnItsMonitor)
 {
     const long long seconds[][2] = { { 5000, 5 }, { 4001, 5 }, { 1, 1 }, { 0, 0 }, { -250, 0 }, { LLONG_MAX, 60 } };
     for (const auto& c : seconds) {
         EXPECT_EQ(RemainingSeconds(c[0]), c[1]) << c[0];
     }
     const long long places[][5] = {  // position, size, monitor start and end, expected
-        { 100, 126, 0, 1920, 100 }, { -50, 126, 0, 1920, 0 }, { 99999, 126, 0, 1920, 1794 },
-        { INT_MAX, 68, 0, 1040, 972 }, { INT_MIN, 68, 0, 1040, 0 },
-        { -1000, 126, -1920, 0, -1000 }, { -50, 126, -1920, 0, -126 }, { -5000, 126, -1920, 0, -1920 },
+        { 100, 126, 0, 1920, 100 }, { -50, 126, 0, 1920, 0 }, { 99999, 126, 0, 1920, 1794 }, { INT_MAX, 68, 0, 1040, 972 },
+        { LLONG_MIN, 68, 0, 1040, 0 }, { -50, 126, -1920, 0, -126 }, { -5000, 126, -1920, 0, -1920 }, { 0, 200, 0, 100, -100 },
     };
     for (const auto& c : places) {
-        EXPECT_EQ(ClampToSpan(c[0], static_cast<int>(c[1]), static_cast<int>(c[2]), static_cast<int>(c[3])), c[4]) << c[0] << " on " << c[2] << ".." << c[3];
+        EXPECT_EQ(ClampToSpan(c[0], static_cast<int>(c[1]), static_cast<int>(c[2]), static_cast<int>(c[3])), c[4]) << c[0];
     }
 }

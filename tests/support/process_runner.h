@@ -3,24 +3,9 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "support/temp_dir.h"
-
-// A program built next to the running test program.
-std::wstring BuiltProgramPath(const wchar_t* fileName);
-
-// A process still running when the object goes is ended.
-class ProgramProcess {
-public:
-    ~ProgramProcess();
-    bool Start(const std::wstring& program, const std::wstring& currentDirectory);
-    // Its top-level window with this title; nullptr on timeout or at its end.
-    HWND WaitForWindow(const wchar_t* title, DWORD timeoutMs = 20000);
-    // The exit code once the process has ended; -1 on timeout.
-    long ExitCode(DWORD timeoutMs = 15000);
-
-private:
-    PROCESS_INFORMATION info_ = {};
-};
 
 // Polls every 20 ms until done() holds; false on timeout.
 template <class Done>
@@ -34,7 +19,84 @@ bool WaitUntil(Done done, DWORD timeoutMs)
     return true;
 }
 
-// The clipboard's data in a format (empty when absent); its text (kNoText when absent).
-std::string ClipboardData(UINT format);
-extern const wchar_t kNoText[];
-std::wstring ClipboardText();
+// A program built next to the running test program.
+inline std::wstring BuiltProgramPath(const wchar_t* fileName)
+{
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    *wcsrchr(path, L'\\') = L'\0';
+    return path + (L"\\" + std::wstring(fileName));
+}
+
+// A process still running when the object goes is ended.
+class ProgramProcess {
+public:
+    ~ProgramProcess()
+    {
+        TerminateProcess(info_.hProcess, 99);   // fails harmlessly once it has ended, or never started
+        WaitForSingleObject(info_.hProcess, 5000);
+        CloseHandle(info_.hProcess);
+        CloseHandle(info_.hThread);
+    }
+
+    bool Start(const std::wstring& program, const std::wstring& currentDirectory)
+    {
+        std::wstring commandLine = L"\"" + program + L"\"";
+        STARTUPINFOW startup = {};
+        startup.cb = sizeof(startup);
+        return CreateProcessW(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                              currentDirectory.c_str(), &startup, &info_) != FALSE;
+    }
+
+    // Its top-level window with this title; nullptr on timeout or at its end.
+    HWND WaitForWindow(const wchar_t* title, DWORD timeoutMs = 20000)
+    {
+        HWND found = nullptr;
+        WaitUntil([&] {
+            for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, title)) != nullptr;) {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(window, &owner);
+                found = owner == info_.dwProcessId ? window : found;
+            }
+            return found != nullptr || WaitForSingleObject(info_.hProcess, 0) == WAIT_OBJECT_0;
+        }, timeoutMs);
+        return found;
+    }
+
+    // The exit code once the process has ended; -1 on timeout.
+    long ExitCode(DWORD timeoutMs = 15000)
+    {
+        DWORD code = 0;
+        bool ended = WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+        return ended && GetExitCodeProcess(info_.hProcess, &code) ? static_cast<long>(code) : -1;
+    }
+
+private:
+    PROCESS_INFORMATION info_ = {};
+};
+
+// The clipboard's data in a format, empty when absent. Peeking answers a program that empties the clipboard
+// while the test holds it.
+inline std::string ClipboardData(UINT format)
+{
+    std::string bytes;
+    MSG message;
+    EXPECT_TRUE(WaitUntil([&] { return PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE), OpenClipboard(nullptr); },
+                          2000)) << "the clipboard stays busy";
+    HANDLE data = GetClipboardData(format);
+    if (const char* chars = data ? static_cast<const char*>(GlobalLock(data)) : nullptr) {
+        bytes.assign(chars, GlobalSize(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return bytes;
+}
+
+const wchar_t kNoText[] = L"<no text>";
+
+inline std::wstring ClipboardText()
+{
+    std::string bytes = ClipboardData(CF_UNICODETEXT);
+    std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
+    return bytes.empty() ? kNoText : text.substr(0, text.find(L'\0'));
+}

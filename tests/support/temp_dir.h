@@ -1,5 +1,5 @@
-// A fresh folder under the temporary directory, removed with everything in
-// it when the object goes; and small file helpers for tests.
+// A fresh folder under the temporary directory, removed with everything in it when the object goes; and
+// small file helpers for tests.
 #pragma once
 
 #include <windows.h>
@@ -41,10 +41,7 @@ private:
     std::wstring path_;
 };
 
-inline bool FileExists(const std::wstring& path)
-{
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+inline bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 inline void WriteBytes(const std::wstring& path, const std::string& bytes)
 {
@@ -52,8 +49,7 @@ inline void WriteBytes(const std::wstring& path, const std::string& bytes)
     ASSERT_TRUE(file << bytes) << "cannot write a test file";
 }
 
-// UTF-16LE text behind its byte order mark, as the private-profile functions
-// keep every character of it.
+// UTF-16LE text behind its byte order mark, as the private-profile functions keep every character of it.
 inline void WriteUtf16Text(const std::wstring& path, const std::wstring& text)
 {
     std::wstring marked = L"\xFEFF" + text;
@@ -66,18 +62,16 @@ inline std::string ReadBytes(const std::wstring& path)
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
-// Reads a whole file of UTF-8 or ANSI text as UTF-16 in the given code page.
-// A file that starts with the UTF-16LE byte order mark is taken as it is,
-// mark and all, so that a comparison of the whole text also checks the mark.
-inline std::wstring ReadText(const std::wstring& path, UINT codePage = CP_ACP)
+// A whole file of ANSI text as UTF-16; one that starts with the UTF-16LE mark is taken as it is, mark and all,
+// so that a comparison of the whole text also checks the mark.
+inline std::wstring ReadText(const std::wstring& path)
 {
     std::string bytes = ReadBytes(path);
     if (bytes.compare(0, 2, "\xFF\xFE") == 0) {
         return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2);
     }
-    std::wstring text(bytes.size(), L'\0');   // no more units than bytes
-    int length = MultiByteToWideChar(codePage, 0, bytes.data(), static_cast<int>(bytes.size()), &text[0],
-                                     static_cast<int>(text.size()));
-    text.resize(static_cast<size_t>(length));
+    std::wstring text(bytes.size(), L'\0');
+    text.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()),
+                                                        &text[0], static_cast<int>(text.size()))));
     return text;
 }

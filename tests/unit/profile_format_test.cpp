@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -70,24 +69,6 @@ TEST(ProfileScanner, NameKeywordAndNumbers)
         EXPECT_EQ(Scan(c.text), c.found) << c.text;
     }
     EXPECT_EQ(Scan("\"abc\"", 1), "\"\" - 0: 0.0.0.0/0.0.0.0");   // the closing quote lies beyond the data
-}
-
-// Random bytes, rich in what the scanner looks for, in buffers of exactly their size.
-TEST(ProfileScanner, RandomBytesNeverCrashIt)
-{
-    std::mt19937 random(20251207u);
-    const std::string pieces[] = { "static", "dhcp", "\"", "9", "255", ".", std::string(1, '\0') };
-    for (int round = 0; round < 3000; ++round) {
-        std::string text;
-        for (size_t length = random() % 300; text.size() < length;) {
-            text += random() % 2 ? std::string(1, static_cast<char>(random())) : pieces[random() % 7];
-        }
-        std::vector<char> exact(text.begin(), text.end());
-        AddressProfile p;
-        int found = ParseProfileText(exact.data(), exact.size(), p);
-        size_t name = strnlen(p.adapterNameAnsi, kAdapterNameCapacity);
-        ASSERT_TRUE(found >= 0 && found <= 8 && name < kAdapterNameCapacity && !memchr(p.adapterNameAnsi, '"', name));
-    }
 }
 
 TEST(ProfileFormat, AnOctetIsOneToThreeDigitsUpTo255)

@@ -1,0 +1,250 @@
+// Start-up and close with korvatel.ini and dunmere.ini, the toolbar, the settings dialog with the z-order
+// step after it, and the about boxes.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <climits>
+
+#include "res/resource.h"
+#include "settings/helper_settings.h"
+#include "support/window_test.h"
+
+namespace {
+
+using MainWindowStartTest = MainWindowTest;
+using SettingsDialogTest = MainWindowTest;
+
+std::vector<LONG> WindowRect()
+{
+    RECT rect;
+    GetWindowRect(g_app.mainWindow, &rect);
+    return { rect.left, rect.top, rect.right, rect.bottom };
+}
+
+bool IsTopmost() { return (GetWindowLongW(g_app.mainWindow, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+const int kSettingsFields[] = { IDC_SETTINGS_ID_TIME, IDC_SETTINGS_PW_TIME, IDC_SETTINGS_OFSET_X,
+                                IDC_SETTINGS_OFSET_Y, IDC_SETTINGS_ID, IDC_SETTINGS_PW };
+
+} // namespace
+
+TEST_F(MainWindowStartTest, WithoutFilesTheDefaultsAreUsedAndBothFilesWrittenWholeAtClose)
+{
+    StartProgram();
+    EXPECT_EQ(WindowRect(), (std::vector<LONG>{ 0, 0, 270, 350 }));
+    CloseProgram();
+    EXPECT_EQ(ReadText(BasePath(L"korvatel.ini")),
+              L"[Setting]\r\nmoto_x=0\r\nmoto_y=0\r\nmoto_w=270\r\nmoto_h=350\r\ncolum_w1=200\r\ncolum_w2=30\r\n"
+              L"focus_mode=0\r\npw_mode=0\r\nofset_x=-200\r\nofset_y=0\r\n");
+    EXPECT_EQ(ReadText(BasePath(L"dunmere.ini")),
+              L"\xFEFF[Setting]\r\nmoto_x=0\r\nmoto_y=0\r\nid_time=5000\r\npw_time=5000\r\nid_wcs=ID\r\npw_wcs=KX\r\n");
+}
+
+// A placement from a larger screen is shrunk to this one, caption and all on it; one off the bottom is pulled
+// up to 30 pixels above the screen's bottom edge. The helper's small window is kept on it too.
+TEST_F(MainWindowStartTest, TheWindowsAreKeptOnTheMeasuredScreen)
+{
+    const int width = GetSystemMetrics(SM_CXSCREEN), bottom = GetSystemMetrics(SM_CYSCREEN) - 30;
+    const struct { std::string placement; std::vector<LONG> expected; } cases[] = {
+        { "moto_x=-40\r\nmoto_w=" + std::to_string(width + 100) + "\r\nmoto_y=5000\r\nmoto_h=200\r\n",
+          { 0, bottom - 200, width, bottom } },
+        { "moto_x=3000\r\nmoto_y=2000\r\nmoto_w=4000\r\nmoto_h=3000\r\n", { 0, 0, width, bottom } },
+    };
+    for (const auto& c : cases) {
+        WriteBytes(BasePath(L"korvatel.ini"), "[Setting]\r\n" + c.placement);
+        StartProgram();
+        EXPECT_EQ(WindowRect(), c.expected) << c.placement;
+        CloseProgram();
+    }
+    g_app.settings.moto_x = g_app.settings.ofset_x = INT_MAX;   // summed without overflow
+    g_app.settings.moto_y = bottom - 50;
+    SaveHelperSettings();
+    std::wstring placed = L"moto_x=" + std::to_wstring(width - 126) + L"\r\nmoto_y=" + std::to_wstring(bottom - 68);
+    EXPECT_NE(ReadText(BasePath(L"dunmere.ini")).find(placed), std::wstring::npos);
+}
+
+// The placement follows moves and resizes, but not a minimized window's strip.
+TEST_F(MainWindowStartTest, KeysMissingFromTheFileAreDefaultsAndTheRestOfTheFileSurvives)
+{
+    WriteBytes(BasePath(L"korvatel.ini"), "[Other]\r\nkeep=7\r\n[Setting]\r\nmine=42\r\npw_mode=1\r\n");
+    StartProgram();
+    SetWindowPos(window(), nullptr, 120, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SetWindowPos(window(), nullptr, 0, 0, 400, 500, SWP_NOMOVE | SWP_NOZORDER);
+    SendMessageW(g_app.listView, LVM_SETCOLUMNWIDTH, 0, 150);
+    ShowWindow(window(), SW_MINIMIZE);
+    CloseProgram();
+    EXPECT_EQ(ReadText(BasePath(L"korvatel.ini")),
+              L"[Other]\r\nkeep=7\r\n[Setting]\r\nmine=42\r\npw_mode=1\r\nmoto_x=120\r\nmoto_y=80\r\nmoto_w=400\r\n"
+              L"moto_h=500\r\ncolum_w1=150\r\ncolum_w2=30\r\nfocus_mode=0\r\nofset_x=-200\r\nofset_y=0\r\n");
+}
+
+// As when the start directory did not fit: nothing is written anywhere. A main window that cannot be
+// created ends the program with exit code 0.
+TEST_F(MainWindowStartTest, ANoBaseDirectoryOrNoWindowIsNeverUsed)
+{
+    StartProgram();
+    ZeroMemory(g_app.baseDirectory, sizeof(g_app.baseDirectory));
+    CloseProgram();
+    EXPECT_FALSE(FileExists(BasePath(L"korvatel.ini")) || FileExists(base.path().substr(0, 2) + L"\\korvatel.ini"));
+    HHOOK hook = SetWindowsHookExW(WH_CBT, [](int code, WPARAM wParam, LPARAM lParam) {
+        return code == HCBT_CREATEWND ? 1 : CallNextHookEx(nullptr, code, wParam, lParam);
+    }, nullptr, GetCurrentThreadId());
+    EXPECT_EQ(RunApplication(GetModuleHandleW(nullptr), SW_SHOWNORMAL), 0);
+    UnhookWindowsHookEx(hook);
+}
+
+// Blanks and quote marks at either end, characters outside the code page and all 253 characters come back as
+// typed, the file always UTF-16; a longer stored value comes back empty, never cut.
+TEST_F(MainWindowStartTest, HelperIdAndPasswordComeBackExactlyAfterANewStart)
+{
+    WriteBytes(BasePath(L"dunmere.ini"), "[Setting]\r\nid_wcs=\r\nid_time=250\r\npw_wcs=" + std::string(254, 'x') + "\r\n");
+    StartProgram();
+    EXPECT_TRUE(g_app.settings.id_wcs[0] == L'\0' && g_app.settings.pw_wcs[0] == L'\0' && g_app.settings.id_time == 250);
+    const std::wstring values[][2] = {
+        { L"  two leading", L"trailing tab\t" }, { L"\"quoted\"", L"\"" }, { L"'single'", L"in\"side \x20AC\xE9" },
+        { L" " + std::wstring(251, L'\xD55C') + L"\"", L"\xAD00\xB9AC\xC790" },
+    };
+    for (const auto& v : values) {
+        lstrcpynW(g_app.settings.id_wcs, v[0].c_str(), kHelperTextCapacity);
+        lstrcpynW(g_app.settings.pw_wcs, v[1].c_str(), kHelperTextCapacity);
+        CloseProgram();
+        EXPECT_EQ(ReadBytes(BasePath(L"dunmere.ini")).substr(0, 2), "\xFF\xFE");
+        StartProgram();
+        EXPECT_TRUE(v[0] == g_app.settings.id_wcs && v[1] == g_app.settings.pw_wcs) << &v - values;
+    }
+}
+
+// The first write makes the file UTF-16 keeping every line; a file that cannot be replaced, as another
+// program holds it open, stays as it was, and no new file is left beside it.
+TEST_F(MainWindowStartTest, AnExistingHelperFileBecomesUtf16WithEveryLineKept)
+{
+    const std::string ansi = "[Other]\r\nkeep=\x93\xFA\x96\x7B\r\n[Setting]\r\npw_wcs=old\r\n";
+    const std::wstring lines = L"[Other]\r\nkeep=\x65E5\x672C\r\n[Setting]\r\npw_wcs=old\r\n";
+    const std::wstring converted = L"\xFEFF" + lines + L"moto_x=0\r\nmoto_y=0\r\nid_time=5000\r\npw_time=5000\r\nid_wcs=ID\r\n";
+    const struct { std::string bytes; bool held; std::wstring expected; } cases[] = {
+        { ansi, false, converted }, { ansi, true, lines },
+        { "\xEF\xBB\xBF[Other]\r\nkeep=\xE6\x97\xA5\xE6\x9C\xAC\r\n[Setting]\r\npw_wcs=old\r\n", false, converted },
+    };
+    for (const auto& c : cases) {
+        WriteBytes(BasePath(L"dunmere.ini"), c.bytes);
+        HANDLE held = c.held ? CreateFileW(BasePath(L"dunmere.ini").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                           OPEN_EXISTING, 0, nullptr) : INVALID_HANDLE_VALUE;
+        StartProgram();
+        CloseProgram();
+        CloseHandle(held);
+        EXPECT_EQ(ReadText(BasePath(L"dunmere.ini")), c.expected) << &c - cases;
+        EXPECT_FALSE(FileExists(BasePath(L"dunmere.new")));
+    }
+}
+
+// A click on the last button, the left button pressed and released over it, ends the program.
+TEST_F(MainWindowStartTest, FourImageButtonsWithTheirTooltipsAndTheLastEndsTheProgram)
+{
+    StartProgram();
+    ASSERT_EQ(SendMessageW(g_app.toolbar, TB_BUTTONCOUNT, 0, 0), 4);
+    const wchar_t* const tips[] = { L"IPアドレス切替", L"追加", L"設定", L"終了" };
+    for (int i = 0; i < 4; ++i) {
+        TBBUTTON button = {};
+        SendMessageW(g_app.toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+        EXPECT_TRUE(button.idCommand == IDT_APPLY + i && button.iBitmap == i && button.fsState == TBSTATE_ENABLED);
+        EXPECT_LE(SendMessageW(g_app.toolbar, TB_GETBUTTONTEXTW, IDT_APPLY + i, 0), 0) << "button " << i << " has text";
+        wchar_t text[80] = {};
+        TOOLINFOW tool = {};
+        tool.cbSize = sizeof(tool);
+        tool.hwnd = g_app.toolbar;
+        tool.uId = static_cast<UINT_PTR>(IDT_APPLY + i);
+        tool.lpszText = text;
+        SendMessageW(reinterpret_cast<HWND>(SendMessageW(g_app.toolbar, TB_GETTOOLTIPS, 0, 0)), TTM_GETTEXTW,
+                     ARRAYSIZE(text), reinterpret_cast<LPARAM>(&tool));
+        EXPECT_STREQ(text, tips[i]);
+    }
+    RECT rect = {};
+    SendMessageW(g_app.toolbar, TB_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&rect));
+    LPARAM point = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    SendMessageW(g_app.toolbar, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageW(g_app.toolbar, WM_LBUTTONUP, 0, point);
+    PumpMessages();
+    EXPECT_FALSE(IsWindow(window()));
+}
+
+// "close", the close box and Esc change nothing. OK takes the fields as typed (61 characters of a number,
+// 253 of the ID and password), sets the small icon and makes the window topmost at its recorded position,
+// for good: clearing the box again does not undo it. Both files get the values at close.
+TEST_F(SettingsDialogTest, OnlyOkTakesTheFieldsAsTypedAndMakesTheWindowTopmostForGood)
+{
+    StartProgram();
+    const Settings before = g_app.settings;
+    const wchar_t* shown[] = { L"5000", L"5000", L"-200", L"0", L"ID", L"KX" };
+    std::wstring number = std::wstring(59, L' ') + L"42999", id = L" " + std::wstring(251, L'\xAD00') + L"\"";
+    std::wstring password = std::wstring(253, L'p') + std::wstring(300, L'q');
+    const wchar_t* typed[] = { L"12abc", L"abc", L" -5", number.c_str(), id.c_str(), password.c_str() };
+    for (UINT ending : { IDC_SETTINGS_CLOSE, IDCANCEL, WM_CLOSE, IDC_SETTINGS_OK }) {
+        EXPECT_TRUE(RunDialog(IDM_SETTINGS, [&](HWND dialog) {
+            EXPECT_TRUE(IsDlgButtonChecked(dialog, IDC_SETTINGS_BOTTOM) && !IsDlgButtonChecked(dialog, IDC_SETTINGS_PW_MODE));
+            for (int i = 0; i < 6; ++i) {
+                EXPECT_EQ(ItemText(dialog, kSettingsFields[i]), shown[i]);
+                SetDlgItemTextW(dialog, kSettingsFields[i], typed[i]);
+            }
+            SendDlgItemMessageW(dialog, IDC_SETTINGS_TOPMOST, BM_CLICK, 0, 0);
+            SendDlgItemMessageW(dialog, IDC_SETTINGS_PW_MODE, BM_CLICK, 0, 0);
+            g_app.settings.moto_x = 90;   // apart from the window's own placement: only the position applies
+            g_app.settings.moto_w = 500;
+            SendMessageW(dialog, ending == WM_CLOSE ? WM_CLOSE : WM_COMMAND, ending == WM_CLOSE ? 0 : ending, 0);
+            if (ending == IDCANCEL) {
+                EXPECT_TRUE(IsWindowVisible(dialog)) << "Esc ended the dialog";
+                ClickButton(dialog, IDC_SETTINGS_CLOSE);
+            }
+        }));
+        if (ending != IDC_SETTINGS_OK) {
+            EXPECT_TRUE(memcmp(&g_app.settings.focus_mode, &before.focus_mode, sizeof(Settings) - offsetof(Settings, focus_mode)) == 0
+                        && !IsTopmost());
+        }
+    }
+    EXPECT_TRUE(IsTopmost() && WindowRect()[0] == 90 && WindowRect()[2] == 90 + 270);
+    EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(window(), WM_GETICON, ICON_SMALL, 0)), g_app.windowIcon);
+    EXPECT_TRUE(RunDialog(IDM_SETTINGS, [](HWND dialog) {
+        SendDlgItemMessageW(dialog, IDC_SETTINGS_PW_MODE, BM_CLICK, 0, 0);
+        ClickButton(dialog, IDC_SETTINGS_OK);
+    }));
+    EXPECT_TRUE(IsTopmost());
+    CloseProgram();
+    EXPECT_EQ(ReadText(BasePath(L"korvatel.ini")),
+              L"[Setting]\r\nmoto_x=90\r\nmoto_y=0\r\nmoto_w=270\r\nmoto_h=350\r\ncolum_w1=200\r\ncolum_w2=30\r\n"
+              L"focus_mode=1\r\npw_mode=0\r\nofset_x=-5\r\nofset_y=42\r\n");
+    EXPECT_EQ(ReadText(BasePath(L"dunmere.ini")), L"\xFEFF[Setting]\r\nmoto_x=85\r\nmoto_y=42\r\nid_time=12\r\npw_time=0\r\n"
+                                                  L"id_wcs=\"" + id + L"\"\r\npw_wcs=" + password.substr(0, 253) + L"\r\n");
+}
+
+TEST_F(SettingsDialogTest, StoredModeTwoLeavesTheTopmostBandAndRestoresTheSize)
+{
+    WriteBytes(BasePath(L"korvatel.ini"), "[Setting]\r\npw_mode=2\r\nmoto_x=50\r\n");
+    StartProgram();
+    SetWindowPos(window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    g_app.settings.moto_x = 90;
+    g_app.settings.moto_w = 333;
+    EXPECT_TRUE(RunDialog(IDM_SETTINGS, [](HWND dialog) { ClickButton(dialog, IDC_SETTINGS_CLOSE); }));
+    EXPECT_TRUE(!IsTopmost() && WindowRect()[0] == 50 && WindowRect()[2] == 50 + 333);
+}
+
+// Enter and Esc reach a box through the program's own message loop; the rest go with the main window.
+TEST_F(MainWindowStartTest, EachAboutBoxEndsOnItsOwnAndTheRestGoWithTheMainWindow)
+{
+    StartProgram();
+    for (int i = 0; i < 3; ++i) {
+        SendMessageW(window(), WM_COMMAND, IDM_ABOUT, 0);
+    }
+    PumpMessages();
+    std::vector<HWND> boxes;
+    for (HWND box = nullptr; (box = FindWindowExW(nullptr, box, L"#32770", L"このソフトについて")) != nullptr;) {
+        boxes.push_back(box);
+    }
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_TRUE(IsWindowEnabled(window()) && GetFocus() == GetDlgItem(boxes[0], IDC_ABOUT_OK));   // the box opened last
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageW(GetDlgItem(boxes[1], IDC_ABOUT_NEW_VERSION), WM_KEYDOWN, VK_ESCAPE, 0);
+    PumpMessages();
+    EXPECT_TRUE(!IsWindow(boxes[0]) && !IsWindow(boxes[1]) && IsWindowVisible(boxes[2]));
+    CloseProgram();
+    EXPECT_FALSE(IsWindow(boxes[2]));
+}
