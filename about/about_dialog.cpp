@@ -3,9 +3,8 @@
 
 #include "about/about_dialog.h"
 
-#include <shellapi.h>
-
 #include "core/paint.h"
+#include "core/system_libraries.h"
 #include "res/project_info.h"
 #include "res/resource.h"
 
@@ -13,7 +12,7 @@ static const wchar_t kDownloadPage[] = L"" KORVATEL_DOWNLOAD_PAGE;
 
 static void OpenDownloadPage(HWND dialog)
 {
-    ShellExecuteW(dialog, L"open", kDownloadPage, nullptr, nullptr, SW_SHOWNORMAL);
+    OpenWithShell(dialog, kDownloadPage);
 }
 
 INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)

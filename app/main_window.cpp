@@ -1,13 +1,13 @@
 #include "app/main_window.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include "about/about_dialog.h"
 #include "app/profile_commands.h"
 #include "app/toolbar.h"
 #include "core/app_state.h"
 #include "core/paint.h"
+#include "core/system_libraries.h"
 #include "editor/profile_editor.h"
 #include "listview/profile_list.h"
 #include "profiles/profile_folder.h"
@@ -147,13 +147,13 @@ static void OnCommand(HWND window, WPARAM wParam)
         OpenSettingsDialog(window);
         break;
     case IDM_HELP:
-        ShellExecuteW(window, L"open", kManualFile, nullptr, nullptr, SW_SHOWNORMAL);
+        OpenWithShell(window, kManualFile);
         break;
     case IDM_ABOUT:
         OpenAboutDialog(window);
         break;
     case IDM_HOMEPAGE:
-        ShellExecuteW(window, L"open", kHomePage, nullptr, nullptr, SW_SHOWNORMAL);
+        OpenWithShell(window, kHomePage);
         break;
     case IDM_END:
     case IDT_END:

@@ -1,10 +1,9 @@
 #include "app/profile_commands.h"
 
-#include <shellapi.h>
-
 #include "core/app_state.h"
 #include "core/message_box.h"
 #include "core/paths.h"
+#include "core/system_libraries.h"
 #include "editor/profile_editor.h"
 #include "listview/profile_list.h"
 #include "profiles/profile_folder.h"
@@ -43,7 +42,7 @@ static void ApplyProfileAt(HWND owner, int row)
     // helper is not waited for.
     if (g_app.settings.pw_mode != 0) {
         SaveHelperSettings();
-        ShellExecuteW(owner, L"open", kHelperProgram, nullptr, nullptr, SW_SHOWNORMAL);
+        OpenWithShell(owner, kHelperProgram);
     }
     RunElevated(owner, path);
 }

@@ -3,10 +3,11 @@
 #include <strsafe.h>
 
 #include "common/code_page_text.h"
+#include "core/system_libraries.h"
 #include "editor/adapter_rules.h"
 #include "res/resource.h"
 
-AdapterSource g_adapterSource = GetAdaptersAddresses;
+AdapterSource g_adapterSource = GetAdaptersAddressesOnDemand;
 
 enum {
     // An adapter that appears between the size query and the call that fills
@@ -63,7 +64,7 @@ static void LastAddressText(const IP_ADAPTER_ADDRESSES& adapter, wchar_t (&text)
         const SOCKADDR* address = unicast->Address.lpSockaddr;
         const void* bytes = InternetAddressBytes(address);
         char narrow[kAddressTextCapacity] = {};
-        if (bytes == nullptr || inet_ntop(address->sa_family, bytes, narrow, sizeof(narrow)) == nullptr) {
+        if (bytes == nullptr || InetNtopOnDemand(address->sa_family, bytes, narrow, sizeof(narrow)) == nullptr) {
             continue;
         }
         DecodeCodePageText(CP_THREAD_ACP, narrow, text, kAddressTextCapacity);
@@ -89,6 +90,9 @@ void EnumerateAdapters(HWND dialog)
 {
     HWND list = GetDlgItem(dialog, IDC_EDITOR_ADAPTERS);
     SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    if (!LoadSystemLibrary(dialog, kIpHelperLibrary) || !LoadSystemLibrary(dialog, kSocketsLibrary)) {
+        return;
+    }
     IP_ADAPTER_ADDRESSES* adapters = QueryAdapters();
     for (const IP_ADAPTER_ADDRESSES* adapter = adapters; adapter != nullptr; adapter = adapter->Next) {
         if (IsListedAdapter(*adapter)) {

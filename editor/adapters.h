@@ -14,5 +14,6 @@ extern AdapterSource g_adapterSource;
 
 // Empties list box 191 and fills it in the order of the system's adapter
 // chain, without Wi-Fi Direct and loopback adapters. When the system gives no
-// adapters the list stays empty and the editor goes on.
+// adapters, or its libraries cannot be loaded (which is reported), the list
+// stays empty and the editor goes on.
 void EnumerateAdapters(HWND dialog);

@@ -1,10 +1,10 @@
 #include "profiles/profile_folder.h"
 
-#include <shellapi.h>
 #include <strsafe.h>
 
 #include "core/message_box.h"
 #include "core/paths.h"
+#include "core/system_libraries.h"
 
 static const wchar_t kProfilePattern[] = L"*.bat";
 
@@ -121,12 +121,11 @@ void RunElevated(HWND owner, const wchar_t (&path)[MAX_PATH])
     request.lpVerb = L"runas";
     request.lpFile = path;
     request.nShow = SW_SHOWNORMAL;
-    if (!ShellExecuteExW(&request)) {
+    ShellResult result = ExecuteWithShell(&request);
+    if (result == kShellFailed) {
         ShowPathMessage(owner, kElevationFailedFormat, path, L"Error", MB_ICONERROR);
-        return;
-    }
-    // No process comes back when no new one runs the file: nothing to wait for.
-    if (request.hProcess != nullptr) {
+    } else if (result == kShellDone && request.hProcess != nullptr) {
+        // A process comes back only when a new one runs the file.
         WatchElevatedRun(owner, path, request.hProcess);
     }
 }
