@@ -1,4 +1,4 @@
-// korvatel.exe run in a temporary base directory beside a credential helper and a stand-in netsh.exe that
+// korvatel.exe run in a temporary base directory beside the credential helper and a stand-in netsh.exe that
 // records its arguments and ends as the test asks.
 #include <windows.h>
 
@@ -18,10 +18,10 @@ protected:
     // The program runs from the base directory, as installed: the shell looks for dunmere.exe in the
     // program's own folder first. A key selects the row, as list messages that carry pointers do not cross
     // processes; the apply command is posted, as the program may stop in a message box.
-    void StartAndApply(const wchar_t* helper, const char* settings, bool removeTheFile = false)
+    void StartAndApply(const char* settings, bool removeTheFile = false)
     {
         ASSERT_TRUE(CopyFileW(BuiltProgramPath(L"korvatel.exe").c_str(), In(L"korvatel.exe").c_str(), FALSE)
-                    && CopyFileW(BuiltProgramPath(helper).c_str(), In(L"dunmere.exe").c_str(), FALSE)
+                    && CopyFileW(BuiltProgramPath(L"dunmere.exe").c_str(), In(L"dunmere.exe").c_str(), FALSE)
                     && CopyFileW(BuiltProgramPath(L"netsh_standin.exe").c_str(), In(L"netsh.exe").c_str(), FALSE));
         CreateDirectoryW(In(L"ipaddress").c_str(), nullptr);
         WriteBytes(In(L"ipaddress\\office.bat"), std::string("netsh ") + kArguments);
@@ -80,11 +80,11 @@ protected:
 // unsigned number; nothing waits for a run that goes on when the program is quit.
 TEST_F(ApplyProfileTest, RunsTheNetshLineAndReportsOnlyAFailedRun)
 {
-    StartAndApply(L"dunmere_standin.exe", "");
+    StartAndApply("");
     EXPECT_EQ(NetshLog(), kArguments);
     Sleep(500);
-    EXPECT_EQ(program.WaitForWindow(L"Error", 0), nullptr);
-    EXPECT_FALSE(FileExists(In(L"dunmere_started.txt")) || FileExists(In(L"dunmere.ini")));
+    EXPECT_TRUE(program.WaitForWindow(L"Error", 0) == nullptr && !FindWindowW(L"DunmereHelperWindow", nullptr));
+    EXPECT_FALSE(FileExists(In(L"dunmere.ini")));
     WriteBytes(In(L"netsh_exit.txt"), "3221225477");
     PostMessageW(window, WM_COMMAND, IDT_APPLY, 0);
     ExpectErrorBox(In(L"ipaddress\\office.bat") + L"\r\nの実行に失敗しました。終了コード: 3221225477");
@@ -96,38 +96,30 @@ TEST_F(ApplyProfileTest, RunsTheNetshLineAndReportsOnlyAFailedRun)
     EXPECT_TRUE(WaitUntil([&] { return DeleteFileW(In(L"netsh.exe").c_str()); }, 5000));
 }
 
-TEST_F(ApplyProfileTest, TheHelperStartsWithItsFileAlreadyComplete)
-{
-    StartAndApply(L"dunmere_standin.exe", "[Setting]\r\npw_mode=1\r\nmoto_x=400\r\nmoto_y=300\r\n");
-    ASSERT_TRUE(WaitUntil([&] { return FileExists(In(L"dunmere_started.txt")); }, 20000)) << "no helper";
-    WIN32_FILE_ATTRIBUTE_DATA seen = {}, started = {};
-    GetFileAttributesExW(In(L"dunmere_seen.ini").c_str(), GetFileExInfoStandard, &seen);
-    GetFileAttributesExW(In(L"dunmere_started.txt").c_str(), GetFileExInfoStandard, &started);
-    EXPECT_LT(CompareFileTime(&seen.ftLastWriteTime, &started.ftLastWriteTime), 0) << "file written after the start";
-    EXPECT_EQ(ReadText(In(L"dunmere_seen.ini")),
-              L"\xFEFF[Setting]\r\nmoto_x=200\r\nmoto_y=300\r\nid_time=5000\r\npw_time=5000\r\nid_wcs=ID\r\npw_wcs=KX\r\n");
-    EXPECT_EQ(NetshLog(), kArguments);
-    Close();
-}
-
-// Read back by the program, written again before the start and read by the helper, the values reach the
-// clipboard exactly as typed, the ID first.
-TEST_F(ApplyProfileTest, TheRealHelperHandsOnTheIdThenThePasswordExactly)
+// The values read back by the program are written again before the helper starts, with the helper's window
+// beside the main window: the helper places it there and hands on the ID and then the password exactly.
+TEST_F(ApplyProfileTest, TheHelperStartsWithItsFileCompleteAndHandsOnTheValuesExactly)
 {
     const std::wstring id = L" e2e-id \xAD00\xB9AC\xC790 ", password = L"\"\x20AC\xE9" + std::wstring(249, L'p') + L"\"";
     WriteUtf16Text(In(L"dunmere.ini"), L"[Setting]\r\nid_time=400\r\npw_time=400\r\nid_wcs=\"" + id + L"\"\r\npw_wcs=\""
                                            + password + L"\"\r\n");
     ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard() && CloseClipboard());
-    StartAndApply(L"dunmere.exe", "[Setting]\r\npw_mode=1\r\n");
+    StartAndApply("[Setting]\r\npw_mode=1\r\nmoto_x=400\r\nmoto_y=300\r\n");
     std::vector<std::wstring> seen = { kNoText };
+    RECT helper = {};
     WaitUntil([&] {
         std::wstring text = ClipboardText();
         if (text != seen.back()) {
             seen.push_back(text);
+            if (HWND shown = FindWindowW(L"DunmereHelperWindow", nullptr)) {
+                GetWindowRect(shown, &helper);
+            }
         }
         return seen.size() == 4;
     }, 20000);
     EXPECT_EQ(seen, (std::vector<std::wstring>{ kNoText, id, password, kNoText }));
+    EXPECT_TRUE(helper.left == 200 && helper.top == 300) << helper.left << "," << helper.top;
+    EXPECT_EQ(NetshLog(), kArguments);
     Close();
 }
 
@@ -136,7 +128,7 @@ TEST_F(ApplyProfileTest, ARemovedFileGivesTheWholePathInTheErrorMessage)
 {
     base = temp.path() + L"\\" + std::wstring(250 - 22 - temp.path().size(), L'p');
     ASSERT_TRUE(CreateDirectoryW(base.c_str(), nullptr));
-    StartAndApply(L"dunmere_standin.exe", "", true);
+    StartAndApply("", true);
     PostMessageW(program.WaitForWindow(L"エラー", 10000), WM_COMMAND, IDOK, 0);
     ExpectErrorBox(In(L"ipaddress\\office.bat") + L" could not be started as administrator");
     EXPECT_FALSE(FileExists(In(L"netsh.log")));

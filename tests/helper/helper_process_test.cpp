@@ -72,14 +72,14 @@ TEST(HelperProcess, ANewStartReplacesTheRunningHelper)
     EXPECT_TRUE(helpers[1].ExitCode() == 0 && helpers[2].ExitCode() == 0 && ClipboardText() == kNoText);
 }
 
-// A skipped ID shows as the password first; an ID longer than 253 characters is skipped, not cut. A window
-// placed off the screen comes back onto it.
+// A missing file gives the defaults; an ID longer than 253 characters is skipped, not cut, so the password
+// comes first; a window placed off the screen comes back onto it.
 TEST(HelperProcess, BadInputsGiveTheDefaultsSkipTheIdAndStayOnTheScreen)
 {
-    const std::wstring offScreen = L"moto_x=99999\nmoto_y=-4000\npw_wcs=secret\n";
-    const struct { std::wstring lines, first; } cases[] = {
-        { L"", L"ID" }, { L"id_time==\xDC00\n[Set\n\n[\nmoto_x", L"ID" }, { offScreen + L"id_wcs=\n", L"secret" },
-        { offScreen + L"id_wcs=\"" + std::wstring(254, L'x') + L"\"\n", L"secret" },
+    const struct { std::wstring lines, first; std::vector<LONG> place; } cases[] = {
+        { L"", L"ID", { 0, 0, 126, 68 } },
+        { L"moto_x=99999\nmoto_y=-4000\npw_wcs=secret\nid_wcs=\"" + std::wstring(254, L'x') + L"\"\n", L"secret",
+          { GetSystemMetrics(SM_CXSCREEN) - 126, 0, GetSystemMetrics(SM_CXSCREEN), 68 } },
     };
     ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard() && CloseClipboard());
     for (const auto& c : cases) {
@@ -88,8 +88,7 @@ TEST(HelperProcess, BadInputsGiveTheDefaultsSkipTheIdAndStayOnTheScreen)
         Start(helper, folder, c.lines);
         std::wstring first;
         ASSERT_TRUE(WaitUntil([&] { return (first = ClipboardText()) != kNoText; }, 20000));
-        LONG right = c.first == L"ID" ? 126 : GetSystemMetrics(SM_CXSCREEN);
-        EXPECT_TRUE(first == c.first && WindowRect(helper) == (std::vector<LONG>{ right - 126, 0, right, 68 })) << &c - cases;
+        EXPECT_TRUE(first == c.first && WindowRect(helper) == c.place) << &c - cases;
         PostMessageW(helper.WaitForWindow(L"dunmere"), WM_CLOSE, 0, 0);
         EXPECT_TRUE(helper.ExitCode() == 0 && ClipboardText() == kNoText);
     }

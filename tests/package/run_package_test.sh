@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The release zip packed from this build: its entries and readme; unpacked
-# into a fresh folder, korvatel_package_tests.exe adds a profile there.
+# into a fresh folder, korvatel_package_tests.exe starts the program there.
 #   run_package_test.sh BUILD_DIR
 set -euo pipefail
 
