@@ -42,7 +42,8 @@ TEST(HelperProcess, HandsOnTheIdThenThePasswordEachForItsTime)
         EXPECT_EQ(ClipboardData(RegisterClipboardFormatW(flag)), std::string(4, '\0')) << flag;
     }
     EXPECT_EQ(WindowRect(helper), (std::vector<LONG>{ 40, 50, 40 + 126, 50 + 68 }));
-    EXPECT_NE(GetWindowLongW(helper.WaitForWindow(L"dunmere"), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    HWND shown = helper.WaitForWindow(L"dunmere");
+    EXPECT_TRUE(IsWindowVisible(shown) && (GetWindowLongW(shown, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0);
     ULONGLONG passwordShown = WaitForText(L"p@ss word");
     ASSERT_NE(passwordShown, 0u) << "the password never replaced the ID";
     HWND other = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
