@@ -55,6 +55,8 @@ TEST_F(MainWindowStartTest, TheWindowsAreKeptOnTheMeasuredScreen)
         EXPECT_EQ(WindowRect(), c.expected) << c.placement;
         CloseProgram();
     }
+    g_app.settings.moto_y = bottom - 50;   // dragged down near the bottom edge
+    SaveHelperSettings();
     EXPECT_NE(ReadText(BasePath(L"dunmere.ini")).find(L"moto_x=0\r\nmoto_y=" + std::to_wstring(bottom - 68)), std::wstring::npos);
 }
 
