@@ -79,15 +79,15 @@ TEST_F(MainWindowStartTest, KeysMissingFromTheFileAreDefaultsAndTheRestOfTheFile
 // created ends the program with exit code 0.
 TEST_F(MainWindowStartTest, ANoBaseDirectoryOrNoWindowIsNeverUsed)
 {
-    StartProgram();
-    ZeroMemory(g_app.baseDirectory, sizeof(g_app.baseDirectory));
-    CloseProgram();
-    EXPECT_FALSE(FileExists(BasePath(L"korvatel.ini")) || FileExists(base.path().substr(0, 2) + L"\\korvatel.ini"));
     HHOOK hook = SetWindowsHookExW(WH_CBT, [](int code, WPARAM wParam, LPARAM lParam) {
         return code == HCBT_CREATEWND ? 1 : CallNextHookEx(nullptr, code, wParam, lParam);
     }, nullptr, GetCurrentThreadId());
     EXPECT_EQ(RunApplication(GetModuleHandleW(nullptr), SW_SHOWNORMAL), 0);
     UnhookWindowsHookEx(hook);
+    StartProgram();
+    ZeroMemory(g_app.baseDirectory, sizeof(g_app.baseDirectory));
+    CloseProgram();
+    EXPECT_FALSE(FileExists(BasePath(L"korvatel.ini")) || FileExists(base.path().substr(0, 2) + L"\\korvatel.ini"));
 }
 
 // Blanks and quote marks at either end, characters outside the code page and all 253 characters come back as
