@@ -18,15 +18,15 @@ protected:
     // The program runs from the base directory, as installed: the shell looks for dunmere.exe in the
     // program's own folder first. A key selects the row, as list messages that carry pointers do not cross
     // processes; the apply command is posted, as the program may stop in a message box.
-    void StartAndApply(const char* settings, bool removeTheFile = false)
+    void StartAndApply(const char* settings, bool removeTheFile = false, const wchar_t* name = L"korvatel.exe")
     {
-        ASSERT_TRUE(CopyFileW(BuiltProgramPath(L"korvatel.exe").c_str(), In(L"korvatel.exe").c_str(), FALSE)
+        ASSERT_TRUE(CopyFileW(BuiltProgramPath(L"korvatel.exe").c_str(), In(name).c_str(), FALSE)
                     && CopyFileW(BuiltProgramPath(L"dunmere.exe").c_str(), In(L"dunmere.exe").c_str(), FALSE)
                     && CopyFileW(BuiltProgramPath(L"netsh_standin.exe").c_str(), In(L"netsh.exe").c_str(), FALSE));
         CreateDirectoryW(In(L"ipaddress").c_str(), nullptr);
         WriteBytes(In(L"ipaddress\\office.bat"), std::string("netsh ") + kArguments);
         WriteBytes(In(L"korvatel.ini"), settings);
-        ASSERT_TRUE(program.Start(In(L"korvatel.exe"), base));
+        ASSERT_TRUE(program.Start(In(name), base));
         ASSERT_NE(window = program.WaitForWindow(L"KORVATEL"), nullptr);
         HWND list = nullptr;   // the window can be found while its list is still being made
         ASSERT_TRUE(WaitUntil([&] {
@@ -45,12 +45,15 @@ protected:
         return text;
     }
 
-    // The program's own box, its text read from the box's static control; gone when this returns.
-    void ExpectErrorBox(const std::wstring& expected)
+    // The program's own box, its text read from the box's static control; gone when this returns. Its
+    // owner is the main window, or the window of that title.
+    void ExpectErrorBox(const std::wstring& expected, const wchar_t* ownerTitle = L"KORVATEL")
     {
         HWND box = program.WaitForWindow(L"Error");
         ASSERT_NE(box, nullptr) << "no message from the program";
-        EXPECT_TRUE(GetWindow(box, GW_OWNER) == window && ItemText(box, 0xFFFF) == expected) << ItemText(box, 0xFFFF);
+        wchar_t owner[64] = {};
+        GetWindowTextW(GetWindow(box, GW_OWNER), owner, ARRAYSIZE(owner));
+        EXPECT_TRUE(ownerTitle == std::wstring(owner) && ItemText(box, 0xFFFF) == expected) << ItemText(box, 0xFFFF);
         PostMessageW(box, WM_COMMAND, IDOK, 0);
         EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5000));
     }
@@ -133,4 +136,29 @@ TEST_F(ApplyProfileTest, ARemovedFileGivesTheWholePathInTheErrorMessage)
     ExpectErrorBox(In(L"ipaddress\\office.bat") + L" could not be started as administrator");
     EXPECT_FALSE(FileExists(In(L"netsh.log")));
     Close();
+}
+
+// A library that is loaded on first use and cannot be had (Wine's overrides for this program's name make it
+// so) is reported, and the command goes no further: the editor opens with an empty list.
+TEST_F(ApplyProfileTest, ALibraryThatCannotBeLoadedIsReportedNotACrash)
+{
+    if (GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") == nullptr) {
+        GTEST_SKIP() << "needs Wine's per-program library overrides";
+    }
+    const wchar_t kOverrides[] = L"Software\\Wine\\AppDefaults\\korvatel_nolibs.exe\\DllOverrides";
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, kOverrides, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr), 0);
+    for (const wchar_t* library : { L"shell32", L"iphlpapi" }) {
+        RegSetValueExW(key, library, 0, REG_SZ, reinterpret_cast<const BYTE*>(L""), sizeof(wchar_t));
+    }
+    RegCloseKey(key);
+    StartAndApply("", false, L"korvatel_nolibs.exe");
+    ExpectErrorBox(L"shell32.dll を読み込めないため、この操作はできません。");
+    PostMessageW(window, WM_COMMAND, IDM_ADD, 0);
+    ExpectErrorBox(L"iphlpapi.dll を読み込めないため、この操作はできません。", L"編集画面");
+    HWND editor = program.WaitForWindow(L"IPアドレス追加");
+    EXPECT_EQ(SendDlgItemMessageW(editor, IDC_EDITOR_ADAPTERS, LB_GETCOUNT, 0, 0), 0);
+    PostMessageW(editor, WM_CLOSE, 0, 0);
+    Close();
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Wine\\AppDefaults\\korvatel_nolibs.exe");
 }
