@@ -12,6 +12,7 @@
 #include "support/process_runner.h"
 
 const char kArguments[] = "interface ip set address \"eth0\" static 10.0.0.20 255.0.0.0\r\n";
+const int kMessageBoxTextId = 0xFFFF;   // the static control that holds a message box's text
 
 class ApplyProfileTest : public ::testing::Test {
 protected:
@@ -53,7 +54,7 @@ protected:
         ASSERT_NE(box, nullptr) << "no message from the program";
         wchar_t owner[64] = {};
         GetWindowTextW(GetWindow(box, GW_OWNER), owner, ARRAYSIZE(owner));
-        EXPECT_TRUE(ownerTitle == std::wstring(owner) && ItemText(box, 0xFFFF) == expected) << ItemText(box, 0xFFFF);
+        EXPECT_TRUE(ownerTitle == std::wstring(owner) && ItemText(box, kMessageBoxTextId) == expected) << ItemText(box, kMessageBoxTextId);
         PostMessageW(box, WM_COMMAND, IDOK, 0);
         EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5000));
     }
