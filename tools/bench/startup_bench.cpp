@@ -37,11 +37,10 @@ static HWND VisibleWindowOf(DWORD processId)
 }
 
 // One start: the time to the visible window, then the memory once the
-// program has gone idle; the program is closed as a user would close it.
+// program has gone idle; the program is closed as a user would close it, so
+// that the next start finds the settings files it left, as a user's does.
 static bool RunOnce(Program& program, const std::wstring& folder)
 {
-    DeleteFileW((folder + L"\\korvatel.ini").c_str());
-    DeleteFileW((folder + L"\\dunmere.ini").c_str());
     std::wstring commandLine = L"\"" + program.path + L"\"";
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
