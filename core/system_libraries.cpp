@@ -4,7 +4,7 @@
 
 #include "core/message_box.h"
 
-const wchar_t kShellLibrary[] = L"shell32.dll";
+static const wchar_t kShellLibrary[] = L"shell32.dll";
 const wchar_t kIpHelperLibrary[] = L"iphlpapi.dll";
 const wchar_t kSocketsLibrary[] = L"ws2_32.dll";
 

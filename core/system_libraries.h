@@ -11,7 +11,6 @@
 #include <iphlpapi.h>
 #include <shellapi.h>
 
-extern const wchar_t kShellLibrary[];       // "shell32.dll"
 extern const wchar_t kIpHelperLibrary[];    // "iphlpapi.dll"
 extern const wchar_t kSocketsLibrary[];     // "ws2_32.dll"
 

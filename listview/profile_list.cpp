@@ -91,6 +91,16 @@ int ReadRowText(int row, wchar_t (&text)[MAX_PATH])
     return static_cast<int>(SendMessageW(g_app.listView, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item)));
 }
 
+// While held, the list does not draw after each row change; releasing the
+// hold draws it once.
+static void HoldListDrawing(bool hold)
+{
+    SendMessageW(g_app.listView, WM_SETREDRAW, hold ? FALSE : TRUE, 0);
+    if (!hold) {
+        InvalidateRect(g_app.listView, nullptr, TRUE);
+    }
+}
+
 static void InsertProfileRow(const wchar_t* name, void* context)
 {
     int& index = *static_cast<int*>(context);
@@ -125,14 +135,6 @@ int FirstSelectedRow()
 void DeleteRow(int row)
 {
     SendMessageW(g_app.listView, LVM_DELETEITEM, row, 0);
-}
-
-void HoldListDrawing(bool hold)
-{
-    SendMessageW(g_app.listView, WM_SETREDRAW, hold ? FALSE : TRUE, 0);
-    if (!hold) {
-        InvalidateRect(g_app.listView, nullptr, TRUE);
-    }
 }
 
 static void SetRowKey(int row, LPARAM key)

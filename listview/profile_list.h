@@ -23,10 +23,6 @@ int ReadRowText(int row, wchar_t (&text)[MAX_PATH]);
 
 void DeleteRow(int row);
 
-// While held, the list does not draw after each row change; releasing the
-// hold draws it once.
-void HoldListDrawing(bool hold);
-
 // LVN_COLUMNCLICK: toggles the column's direction and sorts by it. The rows
 // are renumbered 0 ... n-1 from the top just before the sort.
 void SortProfileList(HWND owner, int column);
