@@ -9,7 +9,6 @@
 #include "common/screen_rules.h"
 #include "core/app_state.h"
 #include "handoff/helper_ini.h"
-#include "settings/settings_file.h"
 
 static int ReadHelperNumber(const wchar_t* key, const wchar_t* path)
 {
