@@ -9,6 +9,10 @@ install_prerequisites
 "$KORVATEL_ROOT/tools/check_layers.sh" >/dev/null
 build_all
 prepare_wine_prefix
+# The Recycle Bin of the tests is Wine's trash in a fresh folder of the build. Wine moves files there
+# through winemenubuilder, so it is switched on here; its menu files go to the same folder.
+export XDG_DATA_HOME=$BUILD_DIR/xdg XDG_CONFIG_HOME=$BUILD_DIR/xdg WINEDLLOVERRIDES="mscoree,mshtml="
+rm -rf "$XDG_DATA_HOME"
 # The rules that need no window, natively under the sanitizers.
 "$KORVATEL_ROOT/tests/fuzz/run_fuzz.sh" "$BUILD_DIR" 10
 

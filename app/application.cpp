@@ -38,6 +38,7 @@ void PrepareApplication()
 bool RegisterMainWindow(HINSTANCE instance)
 {
     g_app.instance = instance;
+    g_app.listKeys = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_LIST_KEYS));
 
     WNDCLASSW windowClass = {};
     windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_BYTEALIGNCLIENT;
@@ -66,6 +67,10 @@ static const ATOM kDialogClassAtom = 0x8002;
 
 void DispatchLoopMessage(MSG& message)
 {
+    if (message.hwnd != nullptr && message.hwnd == g_app.listView
+        && TranslateAcceleratorW(g_app.mainWindow, g_app.listKeys, &message)) {
+        return;
+    }
     HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
     if (root != nullptr && static_cast<ATOM>(GetClassLongPtrW(root, GCW_ATOM)) == kDialogClassAtom
         && IsDialogMessageW(root, &message)) {

@@ -13,8 +13,9 @@ void PrepareApplication();
 // window at the stored placement. False only when registration fails.
 bool RegisterMainWindow(HINSTANCE instance);
 
-// One message of the loop. Keys for a modeless dialog (the about boxes) go
-// through the dialog manager, so Tab, Enter and Esc work there.
+// One message of the loop. Keys typed in the profile list become its
+// commands; keys for a modeless dialog (the about boxes) go through the
+// dialog manager, so Tab, Enter and Esc work there.
 void DispatchLoopMessage(MSG& message);
 
 // The program's entry body; returns the exit code.

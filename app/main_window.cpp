@@ -162,6 +162,22 @@ static void OnCommand(HWND window, WPARAM wParam)
     case IDT_APPLY:
         ApplySelectedProfile(window);
         break;
+    case IDK_APPLY_FOCUSED:
+        ApplyFocusedProfile(window);
+        break;
+    case IDK_REFRESH:
+        RefreshProfileList(window);
+        break;
+    }
+}
+
+/* WM_ACTIVATE: the profile list takes the keyboard, at the first showing
+   and each time the user comes back. Nothing else of the default handling
+   is wanted, so the message is consumed. */
+static void OnActivate(WPARAM wParam)
+{
+    if (LOWORD(wParam) != WA_INACTIVE && HIWORD(wParam) == 0) {
+        SetFocus(g_app.listView);
     }
 }
 
@@ -183,6 +199,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         RecordPlacement(window);
         return 0;
     case WM_ACTIVATE:
+        OnActivate(wParam);
         return 0;
     case WM_PAINT:
         PaintNothing(window);

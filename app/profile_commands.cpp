@@ -52,6 +52,12 @@ void ApplySelectedProfile(HWND owner)
     ApplyProfileAt(owner, FirstSelectedRow());
 }
 
+void ApplyFocusedProfile(HWND owner)
+{
+    int row = FocusedSelectedRow();
+    ApplyProfileAt(owner, row != -1 ? row : FirstSelectedRow());
+}
+
 void ApplyClickedProfile(HWND owner, int row)
 {
     row = row >= 0 ? row : FirstSelectedRow();
@@ -64,7 +70,7 @@ void DeleteSelectedProfile(HWND owner)
 {
     int row = FirstSelectedRow();
     wchar_t path[MAX_PATH];
-    if (FindRowProfile(owner, row, path) && DeleteProfileFile(owner, path)) {
+    if (FindRowProfile(owner, row, path) && RecycleProfileFile(owner, path)) {
         DeleteRow(row);
     }
 }

@@ -8,11 +8,16 @@
 // the helper first when pw_mode is not 0.
 void ApplySelectedProfile(HWND owner);
 
+// Enter or a context-menu key: the focused row when it is selected,
+// otherwise the first selected row.
+void ApplyFocusedProfile(HWND owner);
+
 // A right click: the row under the pointer, or below the rows (row -1) the
 // first selected row if there is one.
 void ApplyClickedProfile(HWND owner, int row);
 
-// Deletes the first selected row's file; its row goes only with the file.
+// Moves the first selected row's file to the Recycle Bin; its row goes only
+// with the file.
 void DeleteSelectedProfile(HWND owner);
 
 // The profile editor in add or edit mode (on the first selected row), then

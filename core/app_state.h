@@ -13,6 +13,7 @@ struct AppState {
     HWND toolbar;
     HWND listView;
     HICON windowIcon;
+    HACCEL listKeys;                  // the keys the profile list takes
     int screenWidth;
     int screenHeight;                 // screen height less 30 pixels
     wchar_t baseDirectory[MAX_PATH];  // empty when the start directory did not fit

@@ -10,6 +10,7 @@ const wchar_t kSocketsLibrary[] = L"ws2_32.dll";
 
 typedef HINSTANCE (WINAPI *ShellExecuteFunction)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
 typedef BOOL (WINAPI *ShellExecuteExFunction)(SHELLEXECUTEINFOW*);
+typedef int (WINAPI *ShellFileFunction)(SHFILEOPSTRUCTW*);
 typedef ULONG (WINAPI *AdaptersFunction)(ULONG, ULONG, PVOID, PIP_ADAPTER_ADDRESSES, PULONG);
 typedef PCSTR (WSAAPI *AddressTextFunction)(INT, const VOID*, PSTR, size_t);
 
@@ -72,6 +73,16 @@ ShellResult ExecuteWithShell(SHELLEXECUTEINFOW* request)
         return kShellMissing;
     }
     return execute(request) ? kShellDone : kShellFailed;
+}
+
+ShellResult OperateWithShell(SHFILEOPSTRUCTW* operation)
+{
+    auto operate = LoadFromSystemFolder(kShellLibrary) != nullptr
+        ? LoadedProcedure<ShellFileFunction>(kShellLibrary, "SHFileOperationW") : nullptr;
+    if (operate == nullptr) {
+        return kShellMissing;
+    }
+    return operate(operation) == 0 && !operation->fAnyOperationsAborted ? kShellDone : kShellFailed;
 }
 
 ULONG WINAPI GetAdaptersAddressesOnDemand(ULONG family, ULONG flags, PVOID reserved,

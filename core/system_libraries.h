@@ -1,7 +1,7 @@
 // The system libraries that only some commands need, loaded from the system
 // folder the first time a command needs one instead of at start-up: the
-// shell (applying a profile, starting the helper, opening the manual and the
-// web pages), IP Helper and Windows Sockets (the editor's adapter list). A
+// shell (applying and deleting a profile, starting the helper, opening the
+// manual and the web pages), IP Helper and Windows Sockets (the editor's adapter list). A
 // library that cannot be loaded is reported, and the command goes no further.
 #pragma once
 
@@ -24,6 +24,11 @@ void OpenWithShell(HWND owner, const wchar_t* file);
 // ShellExecuteExW; a shell that cannot be loaded is reported to the request's hwnd.
 enum ShellResult { kShellDone, kShellFailed, kShellMissing };
 ShellResult ExecuteWithShell(SHELLEXECUTEINFOW* request);
+
+// SHFileOperationW; done only when it succeeded and nothing was aborted. A
+// shell that cannot be loaded is not reported here: the caller says what did
+// not happen.
+ShellResult OperateWithShell(SHFILEOPSTRUCTW* operation);
 
 // GetAdaptersAddresses and inet_ntop, once their libraries are loaded;
 // ERROR_MOD_NOT_FOUND and null before.

@@ -209,7 +209,8 @@ static bool WriteProfileFromEditor(HWND dialog)
     return WriteProfileFile(dialog, profile);
 }
 
-/* WM_COMMAND: the notification code plays no part; Enter and Esc do nothing. */
+/* WM_COMMAND: the notification code plays no part. Esc closes as Close
+   does; Enter (IDOK) does nothing, so that no profile is written by accident. */
 static void OnEditorCommand(HWND dialog, int id)
 {
     switch (id) {
@@ -222,6 +223,7 @@ static void OnEditorCommand(HWND dialog, int id)
         }
         break;
     case IDC_EDITOR_CLOSE:
+    case IDCANCEL:
         EndDialog(dialog, 1);
         break;
     case IDC_EDITOR_DHCP:

@@ -160,6 +160,15 @@ void WriteHelperIni(const wchar_t* path, int moto_x, int moto_y, int id_time, in
     WriteHelperText(path, kHelperKeyPassword, password);
 }
 
+int ReadHelperIniTime(const wchar_t* path, const wchar_t* key)
+{
+    wchar_t text[64] = {};
+    if (path != nullptr) {
+        GetPrivateProfileStringW(kHelperIniSection, key, L"", text, ARRAYSIZE(text), path);
+    }
+    return ReadHelperTime(text, kHelperDefaultTime);
+}
+
 // The reader fills at most kHelperTextCapacity - 1 units, so a longer stored
 // value always comes back longer than the limit and is dropped whole.
 static void ReadHelperText(const wchar_t* path, const wchar_t* key, const wchar_t* fallback,

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include "handoff/helper_numbers.h"
 #include "handoff/helper_text.h"
 
 extern const wchar_t kHelperIniSection[];   // "Setting"
@@ -18,9 +19,6 @@ extern const wchar_t kHelperKeyPwTime[];    // "pw_time"
 // screen when it writes the window's position, and the helper shows it so.
 enum { kHelperWindowWidth = 126, kHelperWindowHeight = 68 };
 
-// Each time, in milliseconds, when the file does not give one.
-enum { kHelperDefaultTime = 5000 };
-
 // folder, "\" and "dunmere.ini". False, with an empty path, when the folder
 // is empty or the result does not fit.
 bool BuildHelperIniPath(wchar_t (&path)[MAX_PATH], const wchar_t* folder);
@@ -32,6 +30,10 @@ bool BuildHelperIniPath(wchar_t (&path)[MAX_PATH], const wchar_t* folder);
 // page (or of UTF-8 behind its byte order mark) is converted whole first.
 void WriteHelperIni(const wchar_t* path, int moto_x, int moto_y, int id_time, int pw_time,
                     const wchar_t* id, const wchar_t* password);
+
+// A switching time as both programs use it: the key's text read by
+// ReadHelperTime, kHelperDefaultTime without a path, file or key.
+int ReadHelperIniTime(const wchar_t* path, const wchar_t* key);
 
 // The ID and the password exactly as written. A missing path, file or key
 // gives "ID" and "KX"; a stored value longer than kHelperTextMaxLength gives

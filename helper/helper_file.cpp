@@ -1,7 +1,6 @@
 #include "helper/helper_file.h"
 
 #include "handoff/helper_ini.h"
-#include "helper/helper_rules.h"
 
 // The private-profile functions look for a bare file name in the Windows
 // folder, so the file is named by its full path.
@@ -38,10 +37,8 @@ void LoadHelperFile(HelperFile* file)
     file->moto_x = ReadHelperPosition(value);
     ReadHelperValue(kHelperKeyMotoY, value, path);
     file->moto_y = ReadHelperPosition(value);
-    ReadHelperValue(kHelperKeyIdTime, value, path);
-    file->id_time = ReadHelperTime(value, kHelperDefaultTime);
-    ReadHelperValue(kHelperKeyPwTime, value, path);
-    file->pw_time = ReadHelperTime(value, kHelperDefaultTime);
+    file->id_time = ReadHelperIniTime(path, kHelperKeyIdTime);
+    file->pw_time = ReadHelperIniTime(path, kHelperKeyPwTime);
 }
 
 void ForgetHelperFile(HelperFile* file)

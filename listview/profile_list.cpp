@@ -132,6 +132,12 @@ int FirstSelectedRow()
     return static_cast<int>(SendMessageW(g_app.listView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
+int FocusedSelectedRow()
+{
+    return static_cast<int>(SendMessageW(g_app.listView, LVM_GETNEXTITEM, static_cast<WPARAM>(-1),
+                                         LVNI_FOCUSED | LVNI_SELECTED));
+}
+
 void DeleteRow(int row)
 {
     SendMessageW(g_app.listView, LVM_DELETEITEM, row, 0);

@@ -17,6 +17,9 @@ void RefreshProfileList(HWND owner);
 // The first selected row from the top, or -1 when none is selected.
 int FirstSelectedRow();
 
+// The row that has the focus if it is also selected, or -1.
+int FocusedSelectedRow();
+
 // A row's item text, the profile file's name; returns its length. Every
 // name a folder search yields fits the buffer whole.
 int ReadRowText(int row, wchar_t (&text)[MAX_PATH]);

@@ -65,10 +65,53 @@ bool ForEachProfileFile(ProfileFileVisitor visit, void* context)
     return true;
 }
 
-bool DeleteProfileFile(HWND owner, const wchar_t (&path)[MAX_PATH])
+// Why the file may not go: the Recycle Bin takes a read-only file, which a
+// plain delete refuses and which must stay where it is. A file in use is
+// refused by the shell itself.
+static DWORD RecycleRefusal(const wchar_t* path)
 {
-    DWORD error = DeleteFileW(path) ? ERROR_SUCCESS : GetLastError();
-    if (error == ERROR_SUCCESS || error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
+    DWORD attributes = GetFileAttributesW(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return GetLastError();
+    }
+    return (attributes & FILE_ATTRIBUTE_READONLY) != 0 ? ERROR_ACCESS_DENIED : ERROR_SUCCESS;
+}
+
+// Asked to warn before deleting for good what it cannot recycle (a folder
+// without a Recycle Bin), the shell opens a question box. None may open while
+// it works: the refused box counts as "no", and the file stays.
+static LRESULT CALLBACK RefuseDialogBoxes(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_CREATEWND && reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs->lpszClass == WC_DIALOG) {
+        return 1;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+static bool MoveToRecycleBin(HWND owner, const wchar_t (&path)[MAX_PATH])
+{
+    wchar_t from[MAX_PATH + 1] = {};   // a list of names, ended by an empty one
+    CopyMemory(from, path, sizeof(path));
+    SHFILEOPSTRUCTW operation = {};
+    operation.hwnd = owner;
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from;
+    operation.fFlags = FOF_ALLOWUNDO | FOF_NO_UI | FOF_WANTNUKEWARNING;
+    HHOOK hook = SetWindowsHookExW(WH_CBT, RefuseDialogBoxes, nullptr, GetCurrentThreadId());
+    ShellResult result = hook != nullptr ? OperateWithShell(&operation) : kShellFailed;
+    if (hook != nullptr) {
+        UnhookWindowsHookEx(hook);
+    }
+    return result == kShellDone && GetFileAttributesW(path) == INVALID_FILE_ATTRIBUTES;
+}
+
+bool RecycleProfileFile(HWND owner, const wchar_t (&path)[MAX_PATH])
+{
+    DWORD refusal = RecycleRefusal(path);
+    if (refusal == ERROR_FILE_NOT_FOUND || refusal == ERROR_PATH_NOT_FOUND) {
+        return true;
+    }
+    if (refusal == ERROR_SUCCESS && MoveToRecycleBin(owner, path)) {
         return true;
     }
     ShowPathMessage(owner, kDeleteFailedFormat, path, L"Error", MB_OK | MB_ICONWARNING);

@@ -1,4 +1,4 @@
-// The profile folder <base>\ipaddress\: listing its files, deleting one,
+// The profile folder <base>\ipaddress\: listing its files, recycling one,
 // and running one elevated. Files only: the list view is not known here.
 #pragma once
 
@@ -14,9 +14,11 @@ bool ForEachProfileFile(ProfileFileVisitor visit, void* context);
 // Tells owner that a profile's path is too long to be used.
 void ShowPathTooLong(HWND owner);
 
-// Deletes the file. True when it is gone, also when it already was; a file
-// that stays (read-only, in use) is reported to owner.
-bool DeleteProfileFile(HWND owner, const wchar_t (&path)[MAX_PATH]);
+// Moves the file to the Recycle Bin, where the user can bring it back. True
+// when it is gone, also when it already was. A file that stays (read-only, in
+// use, or where the shell cannot recycle it) is reported to owner; nothing is
+// ever deleted for good.
+bool RecycleProfileFile(HWND owner, const wchar_t (&path)[MAX_PATH]);
 
 // Asks the shell to run the file with the "runas" verb; tells the user when
 // the request fails. A worker thread waits for the run and, when it ends

@@ -1,8 +1,9 @@
 // Resource and control ids shared by korvatel.rc and the code.
 #pragma once
 
-// Menu, icon, bitmap and dialogs
+// Menu, keys, icon, bitmap and dialogs
 #define IDR_MAIN_MENU           1
+#define IDR_LIST_KEYS           2
 #define IDI_MAIN                11
 #define IDB_TOOLBAR             21
 #define IDD_ABOUT               31
@@ -24,6 +25,10 @@
 #define IDT_ADD                 331
 #define IDT_SETTINGS            332
 #define IDT_END                 333
+
+// Commands that only keys give, with the focus on the profile list
+#define IDK_APPLY_FOCUSED       61
+#define IDK_REFRESH             62
 
 // Main window children
 #define IDC_TOOLBAR             329

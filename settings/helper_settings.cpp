@@ -10,20 +10,14 @@
 #include "core/app_state.h"
 #include "handoff/helper_ini.h"
 
-static int ReadHelperNumber(const wchar_t* key, const wchar_t* path)
-{
-    return path ? static_cast<int>(GetPrivateProfileIntW(kHelperIniSection, key, kHelperDefaultTime, path))
-                : kHelperDefaultTime;
-}
-
 void LoadHelperSettings()
 {
     SetCurrentDirectoryW(g_app.baseDirectory);
     wchar_t path[MAX_PATH];
     const wchar_t* file = BuildHelperIniPath(path, g_app.baseDirectory) ? path : nullptr;
     Settings& settings = g_app.settings;
-    settings.id_time = ReadHelperNumber(kHelperKeyIdTime, file);
-    settings.pw_time = ReadHelperNumber(kHelperKeyPwTime, file);
+    settings.id_time = ReadHelperIniTime(file, kHelperKeyIdTime);
+    settings.pw_time = ReadHelperIniTime(file, kHelperKeyPwTime);
     ReadHelperCredentials(file, settings.id_wcs, settings.pw_wcs);
 }
 

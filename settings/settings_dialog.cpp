@@ -4,35 +4,48 @@
 
 #include "settings/settings_dialog.h"
 
-#include <stdlib.h>
+#include <climits>
 #include <strsafe.h>
+#include <wchar.h>
 
 #include "core/app_state.h"
+#include "core/message_box.h"
 #include "core/paint.h"
+#include "handoff/helper_numbers.h"
 #include "res/resource.h"
+#include "settings/typed_number.h"
 
-// Number fields are formatted into, and read from, a buffer of this size;
-// at most 61 characters of one are read.
-enum { kNumberTextCapacity = 64, kNumberReadSize = 62 };
-// Of the ID and the password, as many characters as the hand-off file carries.
-enum { kCredentialReadSize = kHelperTextMaxLength + 1 };
-static_assert(kNumberReadSize <= kNumberTextCapacity && kHelperTextMaxLength < kHelperTextCapacity,
-              "reads stay inside their buffers");
+// A number field is formatted into, and read from, a buffer of this size; a
+// field that holds more is no number the dialog takes.
+enum { kNumberTextCapacity = 64 };
 
 struct NumberField {
     int control;
     int Settings::*field;
+    const wchar_t* name;   // the field's name in its refusal
+    int low;
+    int high;
 };
 
 // In the order the fields are read back.
-static const NumberField kNumberFields[] = {
-    { IDC_SETTINGS_ID_TIME, &Settings::id_time },
-    { IDC_SETTINGS_PW_TIME, &Settings::pw_time },
-    { IDC_SETTINGS_OFSET_X, &Settings::ofset_x },
-    { IDC_SETTINGS_OFSET_Y, &Settings::ofset_y },
+const NumberField kNumberFields[] = {
+    { IDC_SETTINGS_ID_TIME, &Settings::id_time, L"切換時間", 0, kHelperMaxTime },
+    { IDC_SETTINGS_PW_TIME, &Settings::pw_time, L"切換時間", 0, kHelperMaxTime },
+    { IDC_SETTINGS_OFSET_X, &Settings::ofset_x, L"OFFSET座標", INT_MIN, INT_MAX },
+    { IDC_SETTINGS_OFSET_Y, &Settings::ofset_y, L"OFFSET座標", INT_MIN, INT_MAX },
 };
 
-void FillSettingsDialog(HWND dialog)
+struct TextField {
+    int control;
+    wchar_t (Settings::*field)[kHelperTextCapacity];
+};
+
+const TextField kCredentialFields[] = {
+    { IDC_SETTINGS_ID, &Settings::id_wcs },
+    { IDC_SETTINGS_PW, &Settings::pw_wcs },
+};
+
+static void FillSettingsDialog(HWND dialog)
 {
     const Settings& settings = g_app.settings;
     CheckRadioButton(dialog, IDC_SETTINGS_TOPMOST, IDC_SETTINGS_BOTTOM,
@@ -44,8 +57,9 @@ void FillSettingsDialog(HWND dialog)
             SetDlgItemTextW(dialog, number.control, text);
         }
     }
-    SetDlgItemTextW(dialog, IDC_SETTINGS_ID, settings.id_wcs);
-    SetDlgItemTextW(dialog, IDC_SETTINGS_PW, settings.pw_wcs);
+    for (const TextField& credential : kCredentialFields) {
+        SetDlgItemTextW(dialog, credential.control, settings.*credential.field);
+    }
 }
 
 static bool IsItemChecked(HWND dialog, int control)
@@ -53,36 +67,79 @@ static bool IsItemChecked(HWND dialog, int control)
     return SendDlgItemMessageW(dialog, control, BM_GETCHECK, 0, 0) != 0;
 }
 
-// A number field's text converted as _wtoi does: leading blanks, a sign,
-// digits up to the first other character; no digits give 0.
-static int ReadNumberField(HWND dialog, int control)
+// Tells the user what the field takes and puts the caret there; the dialog
+// stays open with everything as typed.
+static bool RefuseField(HWND dialog, int control, const wchar_t* format, ...)
 {
-    wchar_t text[kNumberTextCapacity] = {};
-    GetDlgItemTextW(dialog, control, text, kNumberReadSize);
-    return _wtoi(text);
-}
-
-static void ReadCredentialField(HWND dialog, int control, wchar_t (&text)[kHelperTextCapacity])
-{
-    ZeroMemory(text, sizeof(text));
-    GetDlgItemTextW(dialog, control, text, kCredentialReadSize);
-}
-
-void ReadSettingsDialog(HWND dialog)
-{
-    Settings& settings = g_app.settings;
-    settings.focus_mode = IsItemChecked(dialog, IDC_SETTINGS_TOPMOST) ? 1 : 0;
-    settings.pw_mode = IsItemChecked(dialog, IDC_SETTINGS_PW_MODE) ? 1 : 0;
-    for (const NumberField& number : kNumberFields) {
-        settings.*number.field = ReadNumberField(dialog, number.control);
+    wchar_t text[128] = {};
+    va_list arguments;
+    va_start(arguments, format);
+    HRESULT formatted = StringCchVPrintfW(text, ARRAYSIZE(text), format, arguments);
+    va_end(arguments);
+    if (SUCCEEDED(formatted)) {
+        ShowMessage(dialog, text, L"入力確認", MB_OK);
     }
-    ReadCredentialField(dialog, IDC_SETTINGS_ID, settings.id_wcs);
-    ReadCredentialField(dialog, IDC_SETTINGS_PW, settings.pw_wcs);
+    SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, control)), TRUE);
+    return false;
+}
+
+static bool ReadNumberField(HWND dialog, const NumberField& number, Settings& read)
+{
+    HWND item = GetDlgItem(dialog, number.control);
+    wchar_t text[kNumberTextCapacity] = {};
+    if (GetWindowTextLengthW(item) < kNumberTextCapacity) {
+        GetWindowTextW(item, text, kNumberTextCapacity);
+        if (ParseTypedNumber(text, number.low, number.high, &(read.*number.field))) {
+            return true;
+        }
+    }
+    return RefuseField(dialog, number.control, L"%lsには%dから%dまでの整数を入力して下さい。",
+                       number.name, number.low, number.high);
+}
+
+// The file keeps an ID or password of up to kHelperTextMaxLength characters
+// on one line: a longer one or a line break is refused, never cut.
+static bool ReadCredentialField(HWND dialog, const TextField& credential, Settings& read)
+{
+    HWND item = GetDlgItem(dialog, credential.control);
+    wchar_t (&text)[kHelperTextCapacity] = read.*credential.field;
+    ZeroMemory(text, sizeof(text));
+    if (GetWindowTextLengthW(item) <= kHelperTextMaxLength) {
+        GetWindowTextW(item, text, kHelperTextCapacity);
+        if (wcspbrk(text, L"\r\n") == nullptr) {
+            return true;
+        }
+    }
+    return RefuseField(dialog, credential.control, L"IDとPWには、改行を含まない%d文字までの文字列を入力して下さい。",
+                       static_cast<int>(kHelperTextMaxLength));
+}
+
+// Controls -> settings, all or nothing: false, after the refusal, when a
+// field holds what its key cannot keep.
+static bool ReadSettingsDialog(HWND dialog)
+{
+    Settings read = g_app.settings;
+    read.focus_mode = IsItemChecked(dialog, IDC_SETTINGS_TOPMOST) ? 1 : 0;
+    read.pw_mode = IsItemChecked(dialog, IDC_SETTINGS_PW_MODE) ? 1 : 0;
+    for (const NumberField& number : kNumberFields) {
+        if (!ReadNumberField(dialog, number, read)) {
+            return false;
+        }
+    }
+    for (const TextField& credential : kCredentialFields) {
+        if (!ReadCredentialField(dialog, credential, read)) {
+            return false;
+        }
+    }
+    g_app.settings = read;
+    return true;
 }
 
 static void ConfirmSettings(HWND dialog)
 {
-    ReadSettingsDialog(dialog);
+    if (!ReadSettingsDialog(dialog)) {
+        return;
+    }
     SendMessageW(g_app.mainWindow, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(g_app.windowIcon));
     EndDialog(dialog, 1);
 }
@@ -94,13 +151,13 @@ INT_PTR CALLBACK SettingsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         FillSettingsDialog(dialog);
         return TRUE;
     case WM_COMMAND:
-        // Esc (IDCANCEL) deliberately does nothing: only the two buttons and
-        // the close box end the dialog.
+        // Enter presses OK, the default button; Esc closes as "close" does.
         switch (LOWORD(wParam)) {
         case IDC_SETTINGS_OK:
             ConfirmSettings(dialog);
             break;
         case IDC_SETTINGS_CLOSE:
+        case IDCANCEL:
             EndDialog(dialog, 1);
             break;
         }

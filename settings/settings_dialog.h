@@ -5,9 +5,5 @@
 
 INT_PTR CALLBACK SettingsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Settings -> controls, and controls -> settings (OK).
-void FillSettingsDialog(HWND dialog);
-void ReadSettingsDialog(HWND dialog);
-
 // Run after the dialog has ended, however it ended.
 void ApplyZOrder();

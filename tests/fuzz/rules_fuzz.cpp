@@ -13,6 +13,7 @@
 
 #include "common/screen_rules.h"
 #include "editor/adapter_rules.h"
+#include "handoff/helper_numbers.h"
 #include "handoff/helper_text.h"
 #include "helper/helper_rules.h"
 #include "listview/row_rules.h"

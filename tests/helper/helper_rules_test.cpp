@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "common/screen_rules.h"
+#include "handoff/helper_numbers.h"
 #include "helper/helper_rules.h"
 
 // A time without digits falls back and is bounded to 0 .. 60000 ms; a

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <tuple>
@@ -74,6 +75,12 @@ protected:
     // False when no dialog showed.
     static bool RunDialog(UINT command, std::function<void(HWND dialog)> action)
     {
+        return PlayDialog([command] { SendMessageW(g_app.mainWindow, WM_COMMAND, command, 0); }, std::move(action));
+    }
+
+    // The same for a dialog that open() makes show, as a key press does.
+    static bool PlayDialog(std::function<void()> open, std::function<void(HWND dialog)> action)
+    {
         static std::function<void(HWND)> pending;
         pending = std::move(action);
         UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) {
@@ -86,7 +93,7 @@ protected:
                 EndDialog(dialog, 0);
             }
         });
-        SendMessageW(g_app.mainWindow, WM_COMMAND, command, 0);
+        open();
         PumpMessages();
         KillTimer(nullptr, timer);
         bool ran = !pending;
@@ -114,6 +121,61 @@ protected:
 inline void ClickButton(HWND dialog, int id)
 {
     SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+// A real key press, as the keyboard gives it, to the window with the focus, with a modifier key (VK_CONTROL,
+// VK_SHIFT, VK_MENU) held around it; the messages come through whichever loop runs next.
+inline void PressKey(WORD key, WORD modifier = 0)
+{
+    INPUT inputs[4] = {};
+    UINT count = 0;
+    auto add = [&](WORD virtualKey, DWORD flags) {
+        inputs[count].type = INPUT_KEYBOARD;
+        inputs[count].ki.wVk = virtualKey;
+        inputs[count++].ki.dwFlags = flags;
+    };
+    if (modifier != 0) {
+        add(modifier, 0);
+    }
+    add(key, 0);
+    add(key, KEYEVENTF_KEYUP);
+    if (modifier != 0) {
+        add(modifier, KEYEVENTF_KEYUP);
+    }
+    ASSERT_EQ(SendInput(count, inputs, sizeof(INPUT)), count);
+}
+
+// Lets a modal dialog's own keys work from inside a test's action, as its loop would.
+inline void PumpDialog(HWND dialog)
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (!IsDialogMessageW(dialog, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+}
+
+// A folder that the host staged with a fault a test cannot make from inside Wine (tests/support/faults.sh);
+// empty when the test runs without it.
+inline std::wstring FaultFolder(const wchar_t* name)
+{
+    const wchar_t* faults = _wgetenv(L"KORVATEL_FAULTS");
+    return faults != nullptr ? std::wstring(faults) + L"\\" + name : std::wstring();
+}
+
+// Where Wine's trash, the Recycle Bin, keeps deleted files when ./test.sh has given it a folder of the
+// build's own (XDG_DATA_HOME); empty otherwise.
+inline std::wstring TrashFolder()
+{
+    const wchar_t* data = _wgetenv(L"XDG_DATA_HOME");
+    if (data == nullptr || data[0] != L'/') {
+        return std::wstring();
+    }
+    std::wstring folder = L"Z:" + std::wstring(data) + L"/Trash/files";
+    std::replace(folder.begin(), folder.end(), L'/', L'\\');
+    return folder;
 }
 
 inline std::wstring ItemText(HWND dialog, int id)

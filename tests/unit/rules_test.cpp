@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "listview/row_rules.h"
 #include "profiles/profile_file.h"
 #include "profiles/profile_format.h"
+#include "settings/typed_number.h"
 
 // A DHCP line has 40 bytes around the name, a static one with three-digit
 // numbers 74; "_auto.bat" takes 9 of a file name's 255 characters. A name of
@@ -159,5 +161,25 @@ TEST(PlanRowMoves, ABlockAtTheEndStaysAndTheRestMoveFromThatEnd)
         int moved = PlanRowMoves(c.rows.data(), static_cast<int>(c.rows.size()), c.rowCount, c.down, moving);
         EXPECT_EQ(std::vector<int>(moving, moving + moved), c.moving)
             << (c.down ? "down " : "up ") << ::testing::PrintToString(c.rows);
+    }
+}
+
+// The settings dialog's numbers: blanks around one optional minus sign and digits, within the field's range.
+TEST(ParseTypedNumber, TakesAWholeNumberInRangeAndNothingElse)
+{
+    const struct { const wchar_t* text; int low, high, value; bool taken; } cases[] = {
+        { L"0", 0, 60000, 0, true }, { L" \t60000 ", 0, 60000, 60000, true }, { L"007", 0, 60000, 7, true },
+        { L"-0", 0, 60000, 0, true }, { L"-2147483648", INT_MIN, INT_MAX, INT_MIN, true },
+        { L"2147483647", INT_MIN, INT_MAX, INT_MAX, true }, { L"60001", 0, 60000, 0, false },
+        { L"-1", 0, 60000, 0, false }, { L"2147483648", INT_MIN, INT_MAX, 0, false },
+        { L"99999999999999999999999", INT_MIN, INT_MAX, 0, false }, { L"", 0, 9, 0, false }, { L" ", 0, 9, 0, false },
+        { L"-", 0, 9, 0, false }, { L"+5", 0, 9, 0, false }, { L"- 5", -9, 9, 0, false }, { L"1 2", 0, 99, 0, false },
+        { L"12abc", 0, 99, 0, false }, { L"1.5", 0, 9, 0, false }, { L"0x1", 0, 9, 0, false }, { L"\xFF15", 0, 9, 0, false },
+        { L"5\n", 0, 9, 0, false },
+    };
+    for (const auto& c : cases) {
+        int value = -7;
+        EXPECT_EQ(ParseTypedNumber(c.text, c.low, c.high, &value), c.taken) << testing::PrintToString(c.text);
+        EXPECT_EQ(value, c.taken ? c.value : -7) << testing::PrintToString(c.text);
     }
 }

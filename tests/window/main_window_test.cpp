@@ -163,18 +163,19 @@ TEST_F(MainWindowStartTest, FourImageButtonsWithTheirTooltipsAndTheLastEndsThePr
     EXPECT_FALSE(IsWindow(window()));
 }
 
-// "close", the close box and Esc change nothing. OK takes the fields as typed (61 characters of a number,
-// 253 of the ID and password), sets the small icon and makes the window topmost at its recorded position,
-// for good: clearing the box again does not undo it. Both files get the values at close.
-TEST_F(SettingsDialogTest, OnlyOkTakesTheFieldsAsTypedAndMakesTheWindowTopmostForGood)
+// "close", the close box and Esc change nothing. OK (or Enter) takes the fields only when each holds what its
+// key keeps: a refusal names the field's range, puts the caret there and leaves the dialog as typed. OK sets
+// the small icon and makes the window topmost at its recorded position, for good: clearing the box again does
+// not undo it. Both files get the values at close.
+TEST_F(SettingsDialogTest, OkTakesOnlyWhatTheFilesKeepAndMakesTheWindowTopmostForGood)
 {
+    WriteUtf16Text(BasePath(L"dunmere.ini"), L"[Setting]\r\nid_time=999999\r\npw_time=x\r\n");
     StartProgram();
     const Settings before = g_app.settings;
-    const wchar_t* shown[] = { L"5000", L"5000", L"-200", L"0", L"ID", L"KX" };
-    std::wstring number = std::wstring(59, L' ') + L"42999", id = L" " + std::wstring(251, L'\xAD00') + L"\"";
-    std::wstring password = std::wstring(253, L'p') + std::wstring(300, L'q');
-    const wchar_t* typed[] = { L"12abc", L"abc", L" -5", number.c_str(), id.c_str(), password.c_str() };
-    for (UINT ending : { IDC_SETTINGS_CLOSE, IDCANCEL, WM_CLOSE, IDC_SETTINGS_OK }) {
+    const wchar_t* shown[] = { L"60000", L"5000", L"-200", L"0", L"ID", L"KX" };
+    std::wstring id = L" " + std::wstring(251, L'\xAD00') + L"\"";   // 253 characters
+    const wchar_t* typed[] = { L" 12\t", L"0", L"-5", L"  42 ", id.c_str(), L"p" };
+    for (UINT ending : { IDC_SETTINGS_CLOSE, WM_CLOSE, VK_ESCAPE }) {
         EXPECT_TRUE(RunDialog(IDM_SETTINGS, [&](HWND dialog) {
             EXPECT_TRUE(IsDlgButtonChecked(dialog, IDC_SETTINGS_BOTTOM) && !IsDlgButtonChecked(dialog, IDC_SETTINGS_PW_MODE));
             for (int i = 0; i < 6; ++i) {
@@ -183,19 +184,46 @@ TEST_F(SettingsDialogTest, OnlyOkTakesTheFieldsAsTypedAndMakesTheWindowTopmostFo
             }
             SendDlgItemMessageW(dialog, IDC_SETTINGS_TOPMOST, BM_CLICK, 0, 0);
             SendDlgItemMessageW(dialog, IDC_SETTINGS_PW_MODE, BM_CLICK, 0, 0);
-            g_app.settings.moto_x = 90;   // apart from the window's own placement: only the position applies
-            g_app.settings.moto_w = 500;
-            SendMessageW(dialog, ending == WM_CLOSE ? WM_CLOSE : WM_COMMAND, ending == WM_CLOSE ? 0 : ending, 0);
-            if (ending == IDCANCEL) {
-                EXPECT_TRUE(IsWindowVisible(dialog)) << "Esc ended the dialog";
-                ClickButton(dialog, IDC_SETTINGS_CLOSE);
+            if (ending == VK_ESCAPE) {
+                PressKey(VK_ESCAPE);
+                PumpDialog(dialog);
+            } else {
+                SendMessageW(dialog, ending == WM_CLOSE ? WM_CLOSE : WM_COMMAND, ending == WM_CLOSE ? 0 : ending, 0);
             }
         }));
-        if (ending != IDC_SETTINGS_OK) {
-            EXPECT_TRUE(memcmp(&g_app.settings.focus_mode, &before.focus_mode, sizeof(Settings) - offsetof(Settings, focus_mode)) == 0
-                        && !IsTopmost());
-        }
+        EXPECT_TRUE(memcmp(&g_app.settings.focus_mode, &before.focus_mode, sizeof(Settings) - offsetof(Settings, focus_mode)) == 0
+                    && !IsTopmost()) << ending;
     }
+    const std::wstring time = L"切換時間には0から60000までの整数を入力して下さい。";
+    const std::wstring offset = L"OFFSET座標には-2147483648から2147483647までの整数を入力して下さい。";
+    const std::wstring text = L"IDとPWには、改行を含まない253文字までの文字列を入力して下さい。";
+    const struct { int field; std::wstring typed; const std::wstring& refusal; } refused[] = {
+        { 0, L"abc", time }, { 0, L"12abc", time }, { 1, L"-1", time }, { 1, L"60001", time }, { 0, L"", time },
+        { 0, L"1 2", time }, { 1, L"\xFF15", time }, { 2, L"2147483648", offset }, { 3, L"-2147483649", offset },
+        { 2, L"1.5", offset }, { 3, L"- 5", offset }, { 2, L"+5", offset }, { 3, std::wstring(64, L' ') + L"1", offset },
+        { 4, std::wstring(254, L'i'), text }, { 4, L"a\r\nb", text }, { 5, L"pass\nword", text },
+    };
+    EXPECT_TRUE(RunDialog(IDM_SETTINGS, [&](HWND dialog) {
+        for (const auto& r : refused) {
+            for (int i = 0; i < 6; ++i) {
+                SetDlgItemTextW(dialog, kSettingsFields[i], i == r.field ? r.typed.c_str() : typed[i]);
+            }
+            ClickButton(dialog, IDC_SETTINGS_OK);
+            SCOPED_TRACE(r.typed);
+            ExpectOneMessage(r.refusal, L"入力確認", MB_OK, dialog);
+            EXPECT_TRUE(IsWindowVisible(dialog) && ItemText(dialog, kSettingsFields[r.field]) == r.typed
+                        && GetFocus() == GetDlgItem(dialog, kSettingsFields[r.field]));
+        }
+        for (int i = 0; i < 6; ++i) {
+            SetDlgItemTextW(dialog, kSettingsFields[i], typed[i]);
+        }
+        SendDlgItemMessageW(dialog, IDC_SETTINGS_TOPMOST, BM_CLICK, 0, 0);
+        SendDlgItemMessageW(dialog, IDC_SETTINGS_PW_MODE, BM_CLICK, 0, 0);
+        g_app.settings.moto_x = 90;   // apart from the window's own placement: only the position applies
+        g_app.settings.moto_w = 500;
+        PressKey(VK_RETURN);
+        PumpDialog(dialog);
+    }));
     EXPECT_TRUE(IsTopmost() && WindowRect()[0] == 90 && WindowRect()[2] == 90 + 270);
     EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(window(), WM_GETICON, ICON_SMALL, 0)), g_app.windowIcon);
     EXPECT_TRUE(RunDialog(IDM_SETTINGS, [](HWND dialog) {
@@ -207,8 +235,8 @@ TEST_F(SettingsDialogTest, OnlyOkTakesTheFieldsAsTypedAndMakesTheWindowTopmostFo
     EXPECT_EQ(ReadText(BasePath(L"korvatel.ini")),
               L"[Setting]\r\nmoto_x=90\r\nmoto_y=0\r\nmoto_w=270\r\nmoto_h=350\r\ncolum_w1=200\r\ncolum_w2=30\r\n"
               L"focus_mode=1\r\npw_mode=0\r\nofset_x=-5\r\nofset_y=42\r\n");
-    EXPECT_EQ(ReadText(BasePath(L"dunmere.ini")), L"\xFEFF[Setting]\r\nmoto_x=85\r\nmoto_y=42\r\nid_time=12\r\npw_time=0\r\n"
-                                                  L"id_wcs=\"" + id + L"\"\r\npw_wcs=" + password.substr(0, 253) + L"\r\n");
+    EXPECT_EQ(ReadText(BasePath(L"dunmere.ini")), L"\xFEFF[Setting]\r\nid_time=12\r\npw_time=0\r\nmoto_x=85\r\nmoto_y=42\r\n"
+                                                  L"id_wcs=\"" + id + L"\"\r\npw_wcs=p\r\n");
 }
 
 TEST_F(SettingsDialogTest, StoredModeTwoLeavesTheTopmostBandAndRestoresTheSize)

@@ -67,13 +67,6 @@ ULONG WINAPI FakeAdapters(ULONG family, ULONG flags, PVOID, PIP_ADAPTER_ADDRESSE
     return f.fillResult;
 }
 
-// A folder that the host staged with a fault a test cannot make from inside Wine (tests/support/faults.sh).
-std::wstring FaultFolder(const wchar_t* name)
-{
-    const wchar_t* faults = _wgetenv(L"KORVATEL_FAULTS");
-    return faults != nullptr ? std::wstring(faults) + L"\\" + name : std::wstring();
-}
-
 const std::string kEthernetLine = "netsh interface ip set address \"Ethernet\" static 192.168.1.10 255.255.255.0\r\n";
 
 // The editor as the user sees it: title, "address/mask", fields typed or greyed, 自動, chosen adapter.
@@ -189,7 +182,7 @@ protected:
 
 } // namespace
 
-// Enter and Esc leave the editor open, SEARCH twice gives the same list and drops the choice; each refusal at
+// Enter leaves the editor open, SEARCH twice gives the same list and drops the choice; each refusal at
 // SET keeps the dialog as it was (an empty field is named before a bad one) and writes nothing. A good octet
 // is written as a plain number.
 TEST_F(EditorTest, AddModeStartsFromTheDefaultsAndRefusesUntilAllIsRight)
@@ -197,7 +190,6 @@ TEST_F(EditorTest, AddModeStartsFromTheDefaultsAndRefusesUntilAllIsRight)
     ASSERT_TRUE(RunEditor(IDM_ADD, [](HWND dialog) {
         EXPECT_EQ(State(dialog), L"IPアドレス追加 192.168../255.255.255.0 typed adapter -1");
         SendMessageW(dialog, WM_COMMAND, IDOK, 0);
-        SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
         SendDlgItemMessageW(dialog, IDC_EDITOR_ADAPTERS, LB_SETCURSEL, 1, 0);
         ClickButton(dialog, IDC_EDITOR_SEARCH);
         ClickButton(dialog, IDC_EDITOR_SEARCH);

@@ -132,30 +132,54 @@ TEST_F(ProfileListTest, ClicksMarkRowsAndMovesTakeThemOnePlaceWithTheirKeys)
     EXPECT_TRUE(Rows()[999] == L"1000" && Rows()[1000] == L"0");
 }
 
-TEST_F(ProfileListTest, RefreshListsTheBatFilesAndDeleteTakesTheLowestSelectedOneIfItCan)
+// Deleting takes the lowest selected row's file to the Recycle Bin, content and all. A file that a plain
+// delete would refuse (read-only, in use) stays with its row, and so does one the Recycle Bin cannot take:
+// nothing is deleted for good.
+TEST_F(ProfileListTest, RefreshListsTheBatFilesAndDeleteRecyclesTheLowestSelectedOneIfItCan)
 {
     StartProgram();
     EXPECT_TRUE(Rows().empty());   // no folder at all
     CreateDirectoryW(BasePath(L"ipaddress").c_str(), nullptr);
     CreateDirectoryW(BasePath(L"ipaddress\\folder.bat").c_str(), nullptr);
     for (const wchar_t* name : { L"a.bat", L"B.bat", L"c.bat", L"readme.txt" }) {
-        WriteBytes(BasePath(std::wstring(L"ipaddress\\") + name), "netsh interface ip set address \"eth0\" dhcp\r\n");
+        WriteBytes(BasePath(std::wstring(L"ipaddress\\") + name), "netsh interface ip set address \"" + std::to_string(name[0]) + "\" dhcp\r\n");
     }
     RefreshProfileList(window());
     Texts texts = Rows(), keyed = Rows(true);
     EXPECT_EQ(std::set<std::wstring>(texts.begin(), texts.end()), std::set<std::wstring>({ L"B.bat", L"a.bat", L"c.bat" }));
     EXPECT_EQ(keyed, (Texts{ texts[0] + L"/0", texts[1] + L"/1", texts[2] + L"/2" }));
+    const std::string content = ReadBytes(BasePath(L"ipaddress\\" + texts[1]));
     ListView_SetItemState(g_app.listView, 1, LVIS_SELECTED, LVIS_SELECTED);
     ListView_SetItemState(g_app.listView, 2, LVIS_SELECTED, LVIS_SELECTED);
     SendMessageW(window(), WM_COMMAND, IDM_DELETE, 0);
     EXPECT_FALSE(FileExists(BasePath(L"ipaddress\\" + texts[1])));
     EXPECT_EQ(Rows(), (Texts{ texts[0], texts[2] }));
-    std::wstring path = BasePath(L"ipaddress\\" + texts[2]);
+    EXPECT_TRUE(messages.empty());
+
+    const std::wstring trash = TrashFolder();
+    const std::wstring path = BasePath(L"ipaddress\\" + texts[2]);
+    auto refused = [&] {
+        SendMessageW(window(), WM_COMMAND, IDM_DELETE, 0);
+        EXPECT_TRUE(Rows() == (Texts{ texts[0], texts[2] }) && FileExists(path));
+        ExpectOneMessage(path + L"\r\nを削除できませんでした。\r\n読み取り専用のファイルか、ほかのプログラムが使用中です。",
+                         L"Error", MB_OK | MB_ICONWARNING);
+    };
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
-    SendMessageW(window(), WM_COMMAND, IDM_DELETE, 0);
-    EXPECT_EQ(Rows(), (Texts{ texts[0], texts[2] }));
-    ExpectOneMessage(path + L"\r\nを削除できませんでした。\r\n読み取り専用のファイルか、ほかのプログラムが使用中です。",
-                     L"Error", MB_OK | MB_ICONWARNING);
+    refused();
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    HANDLE held = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    refused();
+    CloseHandle(held);
+    if (trash.empty()) {
+        GTEST_SKIP() << "no Recycle Bin of the test's own: the trash is left unchecked";
+    }
+    EXPECT_EQ(ReadBytes(trash + L"\\" + texts[1]), content);
+    // A Recycle Bin that cannot take the file: its folder is a file for a moment.
+    ASSERT_TRUE(MoveFileW(trash.c_str(), (trash + L".kept").c_str()));
+    WriteBytes(trash, "");
+    refused();
+    DeleteFileW(trash.c_str());
+    MoveFileW((trash + L".kept").c_str(), trash.c_str());
 }
 
 TEST_F(ProfileListTest, WithoutASelectedRowOrAPathThatFitsNothingIsRunOrDeleted)
