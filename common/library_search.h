@@ -8,7 +8,7 @@
 // Makes every later load by name, by the program or by a system library on
 // its behalf, look in the system folder only. Windows 8 and later have this,
 // and Windows 7 with update KB2533623; without it nothing changes. Called
-// first in each program, before anything else can load a library.
+// first in each program, before it loads or shows anything.
 void KeepLibrarySearchInSystemFolder();
 
 // GetProcAddress gives every procedure one type; the cast through void (*)()
