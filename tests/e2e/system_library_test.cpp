@@ -47,28 +47,22 @@ protected:
     {
         programFolder = temp / L"program";
         ASSERT_TRUE(CreateDirectoryW(programFolder.c_str(), nullptr));
-        for (const std::wstring& copy : PlantedCopies()) {
-            ASSERT_TRUE(CopyFileW(BuiltProgramPath(L"planted_library.dll").c_str(), copy.c_str(), FALSE)) << copy;
-        }
-    }
-
-    std::vector<std::wstring> PlantedCopies() const
-    {
-        std::vector<std::wstring> copies;
         for (const PlantedLibrary& library : kPlantedLibraries) {
             copies.push_back(base + L"\\" + library.name + L".dll");
             if (library.besideTheProgram) {
                 copies.push_back(programFolder + L"\\" + library.name + L".dll");
             }
         }
-        return copies;
+        for (const std::wstring& copy : copies) {
+            ASSERT_TRUE(CopyFileW(BuiltProgramPath(L"planted_library.dll").c_str(), copy.c_str(), FALSE)) << copy;
+        }
     }
 
     // The planted copies that left their mark; empty when none ran.
     std::wstring RanCopies() const
     {
         std::wstring ran;
-        for (const std::wstring& copy : PlantedCopies()) {
+        for (const std::wstring& copy : copies) {
             ran += FileExists(copy + L".ran") ? copy + L" " : L"";
         }
         return ran;
@@ -115,6 +109,8 @@ protected:
         DestroyWindow(dialog);
         return count;
     }
+
+    std::vector<std::wstring> copies;
 };
 
 // Both programs start from their own folder in the base directory, which holds the profile folder.
