@@ -4,6 +4,7 @@
 #include "app/toolbar.h"
 
 #include "core/app_state.h"
+#include "core/system_libraries.h"
 #include "res/resource.h"
 
 enum { kToolbarButtonCount = 4 };
@@ -42,12 +43,12 @@ static HINSTANCE WindowInstance(HWND window)
 void CreateToolbar(HWND mainWindow)
 {
     HINSTANCE instance = WindowInstance(mainWindow);
-    InitCommonControls();
+    LoadCommonControls(mainWindow);
     // Created empty: the image size must be set before the bitmap is added,
     // and the buttons follow the bitmap.
-    g_app.toolbar = CreateToolbarEx(mainWindow, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS | TBSTYLE_FLAT,
-                                    IDC_TOOLBAR, 0, nullptr, 0, g_toolbarButtons, 0,
-                                    0, 0, 0, 0, sizeof(TBBUTTON));
+    g_app.toolbar = CreateToolbarExOnDemand(mainWindow, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS | TBSTYLE_FLAT,
+                                            IDC_TOOLBAR, 0, nullptr, 0, g_toolbarButtons, 0,
+                                            0, 0, 0, 0, sizeof(TBBUTTON));
     SendMessageW(g_app.toolbar, TB_SETBITMAPSIZE, 0, MAKELONG(kToolbarImageWidth, kToolbarImageHeight));
 
     TBADDBITMAP bitmap = {};

@@ -2,12 +2,17 @@
 
 #include <strsafe.h>
 
+#include "common/library_search.h"
 #include "core/message_box.h"
 
+static const wchar_t kCommonControlsLibrary[] = L"comctl32.dll";
 static const wchar_t kShellLibrary[] = L"shell32.dll";
 const wchar_t kIpHelperLibrary[] = L"iphlpapi.dll";
 const wchar_t kSocketsLibrary[] = L"ws2_32.dll";
 
+typedef void (WINAPI *InitControlsFunction)();
+typedef HWND (WINAPI *CreateToolbarFunction)(HWND, DWORD, UINT, int, HINSTANCE, UINT_PTR, LPCTBBUTTON, int, int, int,
+                                             int, int, UINT);
 typedef HINSTANCE (WINAPI *ShellExecuteFunction)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
 typedef BOOL (WINAPI *ShellExecuteExFunction)(SHELLEXECUTEINFOW*);
 typedef int (WINAPI *ShellFileFunction)(SHFILEOPSTRUCTW*);
@@ -22,11 +27,23 @@ static void ReportMissingLibrary(HWND owner, const wchar_t* library)
     }
 }
 
-// Only from the system folder, never from the program's or the current one.
+// Only from the system folder, never from the program's or the current one:
+// by its full path there, and with the search for the libraries it needs in
+// turn starting in that folder. Unlike LOAD_LIBRARY_SEARCH_SYSTEM32 this
+// works on Windows 7 without update KB2533623 too.
 static HMODULE LoadFromSystemFolder(const wchar_t* library)
 {
     HMODULE module = GetModuleHandleW(library);
-    return module != nullptr ? module : LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (module != nullptr) {
+        return module;
+    }
+    wchar_t path[MAX_PATH] = {};
+    UINT length = GetSystemDirectoryW(path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH
+        || FAILED(StringCchPrintfW(path + length, MAX_PATH - length, L"\\%ls", library))) {
+        return nullptr;
+    }
+    return LoadLibraryExW(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
 bool LoadSystemLibrary(HWND owner, const wchar_t* library)
@@ -38,14 +55,12 @@ bool LoadSystemLibrary(HWND owner, const wchar_t* library)
     return false;
 }
 
-// GetProcAddress gives every procedure one type; the cast through void (*)()
-// names the one it has. Null when the library is not loaded.
+// Null when the library is not loaded.
 template <class Function>
 static Function LoadedProcedure(const wchar_t* library, const char* procedure)
 {
     HMODULE module = GetModuleHandleW(library);
-    FARPROC found = module != nullptr ? GetProcAddress(module, procedure) : nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+    return ProcedureAs<Function>(module != nullptr ? GetProcAddress(module, procedure) : nullptr);
 }
 
 // The procedure, its library loaded first; null, after telling owner, when it cannot be had.
@@ -57,6 +72,23 @@ static Function SystemProcedure(HWND owner, const wchar_t* library, const char* 
         ReportMissingLibrary(owner, library);
     }
     return found;
+}
+
+void LoadCommonControls(HWND owner)
+{
+    if (auto initialize = SystemProcedure<InitControlsFunction>(owner, kCommonControlsLibrary, "InitCommonControls")) {
+        initialize();
+    }
+}
+
+HWND CreateToolbarExOnDemand(HWND parent, DWORD style, UINT id, int bitmaps, HINSTANCE bitmapInstance,
+                             UINT_PTR bitmapId, LPCTBBUTTON buttons, int buttonCount, int buttonWidth,
+                             int buttonHeight, int bitmapWidth, int bitmapHeight, UINT buttonSize)
+{
+    auto create = LoadedProcedure<CreateToolbarFunction>(kCommonControlsLibrary, "CreateToolbarEx");
+    return create != nullptr ? create(parent, style, id, bitmaps, bitmapInstance, bitmapId, buttons, buttonCount,
+                                      buttonWidth, buttonHeight, bitmapWidth, bitmapHeight, buttonSize)
+                             : nullptr;
 }
 
 void OpenWithShell(HWND owner, const wchar_t* file)

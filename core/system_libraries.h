@@ -1,13 +1,16 @@
-// The system libraries that only some commands need, loaded from the system
-// folder the first time a command needs one instead of at start-up: the
-// shell (applying and deleting a profile, starting the helper, opening the
-// manual and the web pages), IP Helper and Windows Sockets (the editor's adapter list). A
-// library that cannot be loaded is reported, and the command goes no further.
+// The system libraries the program uses beyond kernel32, user32 and gdi32,
+// loaded by their full path in the system folder: the common controls at
+// start-up (the toolbar and the list), and, the first time a command needs
+// one, the shell (applying and deleting a profile, starting the helper,
+// opening the manual and the web pages), IP Helper and Windows Sockets (the
+// editor's adapter list). A library that cannot be loaded is reported, and
+// what needs it goes no further.
 #pragma once
 
 #include <winsock2.h>
 #include <ws2tcpip.h>
 #include <windows.h>
+#include <commctrl.h>
 #include <iphlpapi.h>
 #include <shellapi.h>
 
@@ -17,6 +20,15 @@ extern const wchar_t kSocketsLibrary[];     // "ws2_32.dll"
 // Loads the library unless it is loaded; false, after telling owner, when it
 // cannot be.
 bool LoadSystemLibrary(HWND owner, const wchar_t* library);
+
+// Loads the common controls and registers their window classes
+// (InitCommonControls); a library that cannot be loaded is reported to owner.
+void LoadCommonControls(HWND owner);
+
+// CreateToolbarEx, once LoadCommonControls has loaded its library; null before.
+HWND CreateToolbarExOnDemand(HWND parent, DWORD style, UINT id, int bitmaps, HINSTANCE bitmapInstance,
+                             UINT_PTR bitmapId, LPCTBBUTTON buttons, int buttonCount, int buttonWidth,
+                             int buttonHeight, int bitmapWidth, int bitmapHeight, UINT buttonSize);
 
 // ShellExecuteW(owner, "open", file, no parameters, no folder, SW_SHOWNORMAL).
 void OpenWithShell(HWND owner, const wchar_t* file);

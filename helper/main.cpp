@@ -4,11 +4,13 @@
 
 #include <windows.h>
 
+#include "common/library_search.h"
 #include "helper/helper_instance.h"
 #include "helper/helper_window.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
+    KeepLibrarySearchInSystemFolder();
     HANDLE lock = TakeOverHelperInstance();
     if (lock == nullptr) {
         return 1;
