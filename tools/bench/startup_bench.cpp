@@ -1,14 +1,21 @@
 // Times programs from CreateProcess to their visible window titled
-// "KORVATEL", started alternately from one folder, and reads their memory
-// once the window shows. Prints one line per program:
-//   <name> <median ms> <working set KiB> <private KiB>
-// usage: korvatel_startup_bench.exe FOLDER RUNS NAME=PROGRAM [NAME=PROGRAM ...]
+// "KORVATEL", all started from one folder, and reads their memory once the
+// window shows. Each round starts every program once, in an order that
+// rotates from round to round, so that no program always goes first. Prints
+// one line per program and one per ratio of the first program to each other
+// one:
+//   program <name> <median ms> <min ms> <max ms> <working set KiB> <private KiB>
+//   ratio <name>/<name> <median> <2.5 %> <97.5 %>
+// A ratio is the median of the per-round ratios, with a 95 % bootstrap
+// interval. Progress goes to stderr, one line per round.
+// usage: korvatel_startup_bench.exe FOLDER ROUNDS NAME=PROGRAM [NAME=PROGRAM ...]
 #include <windows.h>
 #include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cwchar>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -23,6 +30,8 @@ struct Program {
     std::wstring path;
     std::vector<Sample> samples;
 };
+
+enum { kResamples = 2000, kResampleSeed = 7 };
 
 static HWND VisibleWindowOf(DWORD processId)
 {
@@ -73,27 +82,97 @@ static bool RunOnce(Program& program, const std::wstring& folder)
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
     if (window == nullptr) {
+        std::fwprintf(stderr, L"%ls did not show its window\n", program.name.c_str());
         return false;
     }
     program.samples.push_back(sample);
     return true;
 }
 
-template <class Value>
-static Value Median(std::vector<Value> values)
+static double Median(std::vector<double> values)
 {
     std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+    size_t middle = values.size() / 2;
+    return values.size() % 2 != 0 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// The medians of resamples drawn with replacement from the per-round ratios,
+// from a fixed seed so that the same ratios always give the same interval;
+// the interval's ends are the 2.5th and 97.5th percentiles (nearest rank).
+static void BootstrapInterval(const std::vector<double>& ratios, double& low, double& high)
+{
+    std::mt19937 generator(kResampleSeed);
+    std::uniform_int_distribution<size_t> pick(0, ratios.size() - 1);
+    std::vector<double> medians, resample(ratios.size());
+    for (int i = 0; i < kResamples; ++i) {
+        for (double& ratio : resample) {
+            ratio = ratios[pick(generator)];
+        }
+        medians.push_back(Median(resample));
+    }
+    std::sort(medians.begin(), medians.end());
+    low = medians[kResamples * 25 / 1000 - 1];
+    high = medians[kResamples * 975 / 1000 - 1];
+}
+
+static std::vector<double> Times(const Program& program)
+{
+    std::vector<double> times;
+    for (const Sample& sample : program.samples) {
+        times.push_back(sample.ms);
+    }
+    return times;
+}
+
+static void PrintProgram(const Program& program)
+{
+    std::vector<double> times = Times(program), workingSets, privates;
+    for (const Sample& sample : program.samples) {
+        workingSets.push_back(static_cast<double>(sample.workingSet / 1024));
+        privates.push_back(static_cast<double>(sample.privateBytes / 1024));
+    }
+    std::printf("program %ls %.1f %.1f %.1f %.0f %.0f\n", program.name.c_str(), Median(times),
+                *std::min_element(times.begin(), times.end()), *std::max_element(times.begin(), times.end()),
+                Median(workingSets), Median(privates));
+}
+
+// Rounds pair up: the samples of one round are the same index in every program.
+static void PrintRatio(const Program& measured, const Program& floor)
+{
+    std::vector<double> ratios;
+    for (size_t round = 0; round < measured.samples.size(); ++round) {
+        ratios.push_back(measured.samples[round].ms / floor.samples[round].ms);
+    }
+    double low = 0, high = 0;
+    BootstrapInterval(ratios, low, high);
+    std::printf("ratio %ls/%ls %.3f %.3f %.3f\n", measured.name.c_str(), floor.name.c_str(), Median(ratios), low,
+                high);
+}
+
+static bool RunRound(std::vector<Program>& programs, const std::wstring& folder, int round, int rounds)
+{
+    size_t count = programs.size();
+    for (size_t i = 0; i < count; ++i) {
+        if (!RunOnce(programs[(round + i) % count], folder)) {
+            return false;
+        }
+    }
+    std::fwprintf(stderr, L"  round %d/%d:", round + 1, rounds);
+    for (const Program& program : programs) {
+        std::fwprintf(stderr, L" %ls %.1f", program.name.c_str(), program.samples.back().ms);
+    }
+    std::fwprintf(stderr, L" ms\n");
+    return true;
 }
 
 int wmain(int argc, wchar_t** argv)
 {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: korvatel_startup_bench FOLDER RUNS NAME=PROGRAM ...\n");
+        std::fprintf(stderr, "usage: korvatel_startup_bench FOLDER ROUNDS NAME=PROGRAM ...\n");
         return 2;
     }
     std::wstring folder = argv[1];
-    int runs = _wtoi(argv[2]);
+    int rounds = _wtoi(argv[2]);
     std::vector<Program> programs;
     for (int i = 3; i < argc; ++i) {
         std::wstring pair = argv[i];
@@ -104,29 +183,20 @@ int wmain(int argc, wchar_t** argv)
     // pays for reading it from the disk.
     for (Program& program : programs) {
         if (!RunOnce(program, folder)) {
-            std::fwprintf(stderr, L"%ls did not show its window\n", program.name.c_str());
             return 1;
         }
         program.samples.clear();
     }
-    for (int run = 0; run < runs; ++run) {
-        for (Program& program : programs) {
-            if (!RunOnce(program, folder)) {
-                std::fwprintf(stderr, L"%ls did not show its window\n", program.name.c_str());
-                return 1;
-            }
+    for (int round = 0; round < rounds; ++round) {
+        if (!RunRound(programs, folder, round, rounds)) {
+            return 1;
         }
     }
     for (const Program& program : programs) {
-        std::vector<double> times;
-        std::vector<SIZE_T> workingSets, privates;
-        for (const Sample& sample : program.samples) {
-            times.push_back(sample.ms);
-            workingSets.push_back(sample.workingSet);
-            privates.push_back(sample.privateBytes);
-        }
-        std::printf("%ls %.1f %zu %zu\n", program.name.c_str(), Median(times), Median(workingSets) / 1024,
-                    Median(privates) / 1024);
+        PrintProgram(program);
+    }
+    for (size_t i = 1; i < programs.size(); ++i) {
+        PrintRatio(programs[0], programs[i]);
     }
     return 0;
 }
