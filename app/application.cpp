@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "app/main_window.h"
+#include "common/file_paths.h"
 #include "core/app_state.h"
 #include "res/resource.h"
 #include "settings/settings_file.h"
@@ -16,22 +17,13 @@ static void MeasureScreen()
     ReleaseDC(nullptr, screen);
 }
 
-// A start directory longer than the buffer leaves the base directory empty,
-// which every path builder refuses: nothing is then read from or written to
-// a shortened path.
-static void CaptureBaseDirectory()
-{
-    ZeroMemory(g_app.baseDirectory, sizeof(g_app.baseDirectory));
-    DWORD length = GetCurrentDirectoryW(MAX_PATH, g_app.baseDirectory);
-    if (length == 0 || length >= MAX_PATH) {
-        ZeroMemory(g_app.baseDirectory, sizeof(g_app.baseDirectory));
-    }
-}
-
 void PrepareApplication()
 {
     MeasureScreen();
-    CaptureBaseDirectory();
+    // A start directory longer than the buffer leaves the base directory
+    // empty, which every path builder refuses: nothing is then read from or
+    // written to a shortened path.
+    ReadCurrentFolder(g_app.baseDirectory);
     LoadSettings();
 }
 

@@ -27,19 +27,64 @@ void CreateMainControls(HWND mainWindow)
 }
 
 // The placement fields hold the window's outer rectangle as the user last
-// saw it; a minimized window's strip is not a placement to come back to.
+// saw it; a minimized window's strip is not a placement to come back to. A
+// placement that changes is the user's, even where the file could not be read.
 static void RecordPlacement(HWND window)
 {
-    if (IsIconic(window)) {
+    RECT rect;
+    if (IsIconic(window) || !GetWindowRect(window, &rect)) {
         return;
     }
-    RECT rect;
-    GetWindowRect(window, &rect);
     Settings& settings = g_app.settings;
-    settings.moto_x = rect.left;
-    settings.moto_y = rect.top;
-    settings.moto_w = rect.right - rect.left;
-    settings.moto_h = rect.bottom - rect.top;
+    const int placement[] = { rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top };
+    int* const fields[] = { &settings.moto_x, &settings.moto_y, &settings.moto_w, &settings.moto_h };
+    for (int i = 0; i < 4; ++i) {
+        if (*fields[i] != placement[i]) {
+            *fields[i] = placement[i];
+            settings.unknown &= ~kUnknownPlacement;
+        }
+    }
+}
+
+// Without the common controls there is no list to measure.
+static void RecordColumnWidths()
+{
+    if (g_app.listView == nullptr) {
+        return;
+    }
+    Settings& settings = g_app.settings;
+    int first = static_cast<int>(SendMessageW(g_app.listView, LVM_GETCOLUMNWIDTH, 0, 0));
+    int second = static_cast<int>(SendMessageW(g_app.listView, LVM_GETCOLUMNWIDTH, 1, 0));
+    if (first != settings.colum_w1 || second != settings.colum_w2) {
+        settings.colum_w1 = first;
+        settings.colum_w2 = second;
+        settings.unknown &= ~kUnknownColumns;
+    }
+}
+
+// The window as the user leaves it goes into both settings files; owner
+// hears of a file that could not be kept, or nobody does (owner null).
+static void KeepSettings(HWND window, HWND owner)
+{
+    RecordPlacement(window);
+    RecordColumnWidths();
+    SaveSettingsFiles(owner);
+}
+
+/* WM_CLOSE and END: the settings are kept while the window still shows, so
+   that a file that could not be kept is named over it. */
+static void CloseMainWindow(HWND window)
+{
+    KeepSettings(window, window);
+    DestroyWindow(window);
+}
+
+// The window the user works in: the open modal dialog, or this window when
+// none is open. A box owned by a window that a dialog disabled would enable
+// it again behind the dialog.
+static HWND WorkingWindow(HWND window)
+{
+    return IsWindowEnabled(window) ? window : GetLastActivePopup(window);
 }
 
 /* WM_CREATE */
@@ -49,6 +94,7 @@ static LRESULT OnCreate(HWND window)
     LoadHelperSettings();
     CreateMainControls(window);
     g_app.windowIcon = LoadIconW(g_app.instance, MAKEINTRESOURCEW(IDI_MAIN));
+    RemoveStaleReplacements();
     RefreshProfileList(window);
     return 0;
 }
@@ -72,17 +118,6 @@ static LRESULT OnEraseBackground(HWND window, HDC dc)
     RECT strip = { client.left, client.top, client.right, ToolbarHeight() };
     FillRect(dc, &strip, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
     return 1;
-}
-
-/* WM_DESTROY */
-static void OnDestroy(HWND window)
-{
-    RecordPlacement(window);
-    g_app.settings.colum_w1 = static_cast<int>(SendMessageW(g_app.listView, LVM_GETCOLUMNWIDTH, 0, 0));
-    g_app.settings.colum_w2 = static_cast<int>(SendMessageW(g_app.listView, LVM_GETCOLUMNWIDTH, 1, 0));
-    SaveSettings();
-    SaveHelperSettings();
-    PostQuitMessage(0);
 }
 
 /* WM_NOTIFY */
@@ -157,7 +192,7 @@ static void OnCommand(HWND window, WPARAM wParam)
         break;
     case IDM_END:
     case IDT_END:
-        DestroyWindow(window);
+        CloseMainWindow(window);
         break;
     case IDT_APPLY:
         ApplySelectedProfile(window);
@@ -181,10 +216,19 @@ static void OnActivate(WPARAM wParam)
     }
 }
 
-/* WM_ELEVATED_RUN_FAILED: posted by the thread that waited for the profile's run. */
-static void OnElevatedRunFailed(HWND window, LPARAM report)
+/* WM_ELEVATED_RUN_FAILED: a thread that waited for a profile's run has queued its report. */
+static void OnElevatedRunFailed(HWND window)
 {
-    ReportFailedRun(window, report);
+    ReportFailedRuns(WorkingWindow(window));
+}
+
+/* WM_ENDSESSION: Windows logs the user off or shuts down, and may end the
+   program without WM_DESTROY; nothing is shown then. */
+static void OnEndSession(HWND window, WPARAM ending)
+{
+    if (ending) {
+        KeepSettings(window, nullptr);
+    }
 }
 
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -207,10 +251,13 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_ERASEBKGND:
         return OnEraseBackground(window, reinterpret_cast<HDC>(wParam));
     case WM_CLOSE:
-        DestroyWindow(window);
+        CloseMainWindow(window);
+        return 0;
+    case WM_ENDSESSION:
+        OnEndSession(window, wParam);
         return 0;
     case WM_DESTROY:
-        OnDestroy(window);
+        PostQuitMessage(0);
         return 0;
     case WM_TIMER:
         return 0;
@@ -220,7 +267,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         OnCommand(window, wParam);
         return 0;
     case WM_ELEVATED_RUN_FAILED:
-        OnElevatedRunFailed(window, lParam);
+        OnElevatedRunFailed(window);
         return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);

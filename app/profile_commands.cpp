@@ -40,8 +40,7 @@ static void ApplyProfileAt(HWND owner, int row)
     SetCurrentDirectoryW(g_app.baseDirectory);
     // The helper file is complete on disk before the helper starts; the
     // helper is not waited for.
-    if (g_app.settings.pw_mode != 0) {
-        SaveHelperSettings();
+    if (g_app.settings.pw_mode != 0 && HandOffToHelper(owner)) {
         OpenWithShell(owner, kHelperProgram);
     }
     RunElevated(owner, path);

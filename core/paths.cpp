@@ -2,33 +2,22 @@
 
 #include <strsafe.h>
 
+#include "common/file_paths.h"
 #include "core/app_state.h"
 
-const wchar_t kSettingsFileName[] = L"\\korvatel.ini";
-const wchar_t kProfileFolder[] = L"\\ipaddress\\";
+const wchar_t kSettingsFileName[] = L"korvatel.ini";
+const wchar_t kProfileFolder[] = L"ipaddress\\";
 
-static bool Refuse(wchar_t (&path)[MAX_PATH])
+bool BuildBasePath(wchar_t (&path)[MAX_PATH], const wchar_t* name)
 {
-    ZeroMemory(path, sizeof(path));
-    return false;
-}
-
-bool BuildBasePath(wchar_t (&path)[MAX_PATH], const wchar_t* suffix)
-{
-    ZeroMemory(path, sizeof(path));
-    if (g_app.baseDirectory[0] == L'\0'
-        || FAILED(StringCchCopyW(path, MAX_PATH, g_app.baseDirectory))
-        || FAILED(StringCchCatW(path, MAX_PATH, suffix))) {
-        return Refuse(path);
-    }
-    return true;
+    return JoinFolderAndName(path, g_app.baseDirectory, name);
 }
 
 bool BuildProfilePath(wchar_t (&path)[MAX_PATH], const wchar_t* name, size_t nameLength)
 {
-    if (!BuildBasePath(path, kProfileFolder)
-        || FAILED(StringCchCatNW(path, MAX_PATH, name, nameLength))) {
-        return Refuse(path);
+    if (!BuildBasePath(path, kProfileFolder) || FAILED(StringCchCatNW(path, MAX_PATH, name, nameLength))) {
+        ZeroMemory(path, sizeof(path));
+        return false;
     }
     return true;
 }

@@ -16,7 +16,7 @@ static const wchar_t kHelperWindowTitle[] = L"dunmere";
 
 struct HelperState {
     HWND window;
-    HelperFile file;
+    HelperIniValues file;
     HelperPlan plan;
     HelperStage stage;
     ULONGLONG stageEnd;         // tick count at which the stage ends
@@ -25,7 +25,7 @@ struct HelperState {
 
 static HelperState g_helper;
 
-static HelperPlan MakeHelperPlan(const HelperFile& file)
+static HelperPlan MakeHelperPlan(const HelperIniValues& file)
 {
     HelperPlan plan = {};
     plan.id_time = file.id_time;

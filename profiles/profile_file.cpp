@@ -76,13 +76,12 @@ bool WriteProfileFile(HWND owner, const AddressProfile& profile)
                     kFileErrorCaption, MB_ICONWARNING);
         return false;
     }
-    wchar_t folder[MAX_PATH];
-    wchar_t fresh[MAX_PATH] = {};
-    if (!BuildBasePath(folder, kProfileFolder) || GetTempFileNameW(folder, L"kvt", 0, fresh) == 0) {
+    // The profile folder is never created: without it the file cannot be opened.
+    if (GetFileAttributesW(path) == INVALID_FILE_ATTRIBUTES && GetLastError() == ERROR_PATH_NOT_FOUND) {
         ShowMessage(owner, kCannotOpenText, kFileErrorCaption, MB_ICONWARNING);
         return false;
     }
-    if (!ReplaceFileContents(path, fresh, line, static_cast<DWORD>(length))) {
+    if (!ReplaceFileContents(path, line, static_cast<DWORD>(length))) {
         ShowMessage(owner, L"ﾌｧｲﾙが書き込めません", kFileErrorCaption, MB_ICONWARNING);
         return false;
     }

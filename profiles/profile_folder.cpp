@@ -1,7 +1,9 @@
 #include "profiles/profile_folder.h"
 
 #include <strsafe.h>
+#include <wchar.h>
 
+#include "common/file_replace.h"
 #include "core/message_box.h"
 #include "core/paths.h"
 #include "core/system_libraries.h"
@@ -26,7 +28,42 @@ struct RunReport {
     HANDLE process;
     DWORD exitCode;
     wchar_t path[MAX_PATH];
+    RunReport* next;
 };
+
+// Failed runs wait here, oldest first, for the window that tells the user.
+// The message that wakes the window carries no pointer, so the same message
+// posted by another program finds nothing to report.
+static SRWLOCK g_failedRunsLock = SRWLOCK_INIT;
+static RunReport* g_firstFailedRun;
+static RunReport* g_lastFailedRun;
+
+static void QueueFailedRun(RunReport* run)
+{
+    AcquireSRWLockExclusive(&g_failedRunsLock);
+    run->next = nullptr;
+    if (g_lastFailedRun != nullptr) {
+        g_lastFailedRun->next = run;
+    } else {
+        g_firstFailedRun = run;
+    }
+    g_lastFailedRun = run;
+    ReleaseSRWLockExclusive(&g_failedRunsLock);
+}
+
+static RunReport* TakeFailedRun()
+{
+    AcquireSRWLockExclusive(&g_failedRunsLock);
+    RunReport* run = g_firstFailedRun;
+    if (run != nullptr) {
+        g_firstFailedRun = run->next;
+        if (g_firstFailedRun == nullptr) {
+            g_lastFailedRun = nullptr;
+        }
+    }
+    ReleaseSRWLockExclusive(&g_failedRunsLock);
+    return run;
+}
 
 static void ShowPathMessage(HWND owner, const wchar_t* format, const wchar_t (&path)[MAX_PATH],
                             const wchar_t* caption, UINT type)
@@ -119,17 +156,21 @@ bool RecycleProfileFile(HWND owner, const wchar_t (&path)[MAX_PATH])
 }
 
 // The worker's thread: the report and the process handle are its own until
-// the report is posted. It never reads the program's state, and a window
-// that is gone refuses the post, so a late report is dropped here.
+// the report is queued. It never reads the program's state; a report that
+// comes after the window has gone stays queued until the program ends.
 static DWORD WINAPI WaitForElevatedRun(void* parameter)
 {
     RunReport* report = static_cast<RunReport*>(parameter);
     WaitForSingleObject(report->process, INFINITE);
     bool failed = GetExitCodeProcess(report->process, &report->exitCode) && report->exitCode != 0;
     CloseHandle(report->process);
-    if (!failed || !PostMessageW(report->owner, WM_ELEVATED_RUN_FAILED, 0, reinterpret_cast<LPARAM>(report))) {
+    if (!failed) {
         HeapFree(GetProcessHeap(), 0, report);
+        return 0;
     }
+    HWND owner = report->owner;
+    QueueFailedRun(report);
+    PostMessageW(owner, WM_ELEVATED_RUN_FAILED, 0, 0);
     return 0;
 }
 
@@ -173,15 +214,46 @@ void RunElevated(HWND owner, const wchar_t (&path)[MAX_PATH])
     }
 }
 
-// The report is freed before the box, which runs a message loop of its own.
-void ReportFailedRun(HWND owner, LPARAM report)
+// Each report is freed before its box, which runs a message loop of its
+// own: a report that comes meanwhile gets a box of its own over it.
+void ReportFailedRuns(HWND owner)
 {
-    RunReport* run = reinterpret_cast<RunReport*>(report);
-    wchar_t text[kPathMessageCapacity];
-    ZeroMemory(text, sizeof(text));
-    HRESULT formatted = StringCchPrintfW(text, ARRAYSIZE(text), kRunFailedFormat, run->path, run->exitCode);
-    HeapFree(GetProcessHeap(), 0, run);
-    if (SUCCEEDED(formatted)) {
-        ShowMessage(owner, text, L"Error", MB_OK | MB_ICONWARNING);
+    while (RunReport* run = TakeFailedRun()) {
+        wchar_t text[kPathMessageCapacity];
+        ZeroMemory(text, sizeof(text));
+        HRESULT formatted = StringCchPrintfW(text, ARRAYSIZE(text), kRunFailedFormat, run->path, run->exitCode);
+        HeapFree(GetProcessHeap(), 0, run);
+        if (SUCCEEDED(formatted)) {
+            ShowMessage(owner, text, L"Error", MB_OK | MB_ICONWARNING);
+        }
     }
+}
+
+// A replacement left by a program that ended while writing a profile.
+void RemoveStaleReplacements()
+{
+    wchar_t pattern[MAX_PATH], stale[MAX_PATH];
+    if (!BuildProfilePath(pattern, kProfilePattern, ARRAYSIZE(kProfilePattern) - 1)
+        || !BuildReplacementPath(pattern, stale)) {
+        return;
+    }
+    // The folder search also matches short 8.3 names: only a long name that
+    // ends as the pattern does is one of the program's.
+    const wchar_t* ending = wcsrchr(stale, L'*') + 1;
+    size_t endingLength = wcslen(ending);
+    WIN32_FIND_DATAW entry;
+    HANDLE search = FindFirstFileW(stale, &entry);
+    if (search == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    do {
+        size_t length = wcslen(entry.cFileName);
+        wchar_t path[MAX_PATH];
+        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && length > endingLength
+            && lstrcmpiW(entry.cFileName + length - endingLength, ending) == 0
+            && BuildProfilePath(path, entry.cFileName, length)) {
+            DeleteFileW(path);
+        }
+    } while (FindNextFileW(search, &entry));
+    FindClose(search);
 }

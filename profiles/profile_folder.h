@@ -26,10 +26,13 @@ bool RecycleProfileFile(HWND owner, const wchar_t (&path)[MAX_PATH]);
 void RunElevated(HWND owner, const wchar_t (&path)[MAX_PATH]);
 
 // Posted to the owner of an elevated run that ended with a non-zero exit
-// code; lParam is the run's report, which the receiver hands to
-// ReportFailedRun.
+// code, once its report is queued; it carries nothing.
 enum { WM_ELEVATED_RUN_FAILED = WM_APP + 1 };
 
-// Tells the user, over owner, which file failed with which exit code, and
-// frees the report.
-void ReportFailedRun(HWND owner, LPARAM report);
+// Tells the user, over owner, which file failed with which exit code, for
+// every report queued, and frees them.
+void ReportFailedRuns(HWND owner);
+
+// Removes the replacement files that a write of a profile left when the
+// program ended before it could finish.
+void RemoveStaleReplacements();

@@ -22,6 +22,7 @@ enum { kNumberTextCapacity = 64 };
 struct NumberField {
     int control;
     int Settings::*field;
+    unsigned unknown;      // the field's UnknownSettings bit
     const wchar_t* name;   // the field's name in its refusal
     int low;
     int high;
@@ -29,20 +30,21 @@ struct NumberField {
 
 // In the order the fields are read back.
 const NumberField kNumberFields[] = {
-    { IDC_SETTINGS_ID_TIME, &Settings::id_time, L"切換時間", 0, kHelperMaxTime },
-    { IDC_SETTINGS_PW_TIME, &Settings::pw_time, L"切換時間", 0, kHelperMaxTime },
-    { IDC_SETTINGS_OFSET_X, &Settings::ofset_x, L"OFFSET座標", INT_MIN, INT_MAX },
-    { IDC_SETTINGS_OFSET_Y, &Settings::ofset_y, L"OFFSET座標", INT_MIN, INT_MAX },
+    { IDC_SETTINGS_ID_TIME, &Settings::id_time, kUnknownIdTime, L"切換時間", 0, kHelperMaxTime },
+    { IDC_SETTINGS_PW_TIME, &Settings::pw_time, kUnknownPwTime, L"切換時間", 0, kHelperMaxTime },
+    { IDC_SETTINGS_OFSET_X, &Settings::ofset_x, kUnknownOfsetX, L"OFFSET座標", INT_MIN, INT_MAX },
+    { IDC_SETTINGS_OFSET_Y, &Settings::ofset_y, kUnknownOfsetY, L"OFFSET座標", INT_MIN, INT_MAX },
 };
 
 struct TextField {
     int control;
     wchar_t (Settings::*field)[kHelperTextCapacity];
+    unsigned unknown;
 };
 
 const TextField kCredentialFields[] = {
-    { IDC_SETTINGS_ID, &Settings::id_wcs },
-    { IDC_SETTINGS_PW, &Settings::pw_wcs },
+    { IDC_SETTINGS_ID, &Settings::id_wcs, kUnknownId },
+    { IDC_SETTINGS_PW, &Settings::pw_wcs, kUnknownPassword },
 };
 
 static void FillSettingsDialog(HWND dialog)
@@ -83,13 +85,25 @@ static bool RefuseField(HWND dialog, int control, const wchar_t* format, ...)
     return false;
 }
 
+// A value the user changes is the user's, also where the file that held it
+// could not be read.
+static void TakeNumber(Settings& read, int Settings::*field, unsigned unknown, int value)
+{
+    if (read.*field != value) {
+        read.*field = value;
+        read.unknown &= ~unknown;
+    }
+}
+
 static bool ReadNumberField(HWND dialog, const NumberField& number, Settings& read)
 {
     HWND item = GetDlgItem(dialog, number.control);
     wchar_t text[kNumberTextCapacity] = {};
+    int value = 0;
     if (GetWindowTextLengthW(item) < kNumberTextCapacity) {
         GetWindowTextW(item, text, kNumberTextCapacity);
-        if (ParseTypedNumber(text, number.low, number.high, &(read.*number.field))) {
+        if (ParseTypedNumber(text, number.low, number.high, &value)) {
+            TakeNumber(read, number.field, number.unknown, value);
             return true;
         }
     }
@@ -102,16 +116,19 @@ static bool ReadNumberField(HWND dialog, const NumberField& number, Settings& re
 static bool ReadCredentialField(HWND dialog, const TextField& credential, Settings& read)
 {
     HWND item = GetDlgItem(dialog, credential.control);
-    wchar_t (&text)[kHelperTextCapacity] = read.*credential.field;
-    ZeroMemory(text, sizeof(text));
-    if (GetWindowTextLengthW(item) <= kHelperTextMaxLength) {
+    wchar_t text[kHelperTextCapacity] = {};
+    bool fits = GetWindowTextLengthW(item) <= kHelperTextMaxLength;
+    if (fits) {
         GetWindowTextW(item, text, kHelperTextCapacity);
-        if (wcspbrk(text, L"\r\n") == nullptr) {
-            return true;
-        }
     }
-    return RefuseField(dialog, credential.control, L"IDとPWには、改行を含まない%d文字までの文字列を入力して下さい。",
-                       static_cast<int>(kHelperTextMaxLength));
+    bool taken = fits && wcspbrk(text, L"\r\n") == nullptr;
+    if (taken && wcscmp(text, read.*credential.field) != 0) {
+        CopyMemory(read.*credential.field, text, sizeof(text));
+        read.unknown &= ~credential.unknown;
+    }
+    SecureZeroMemory(text, sizeof(text));
+    return taken || RefuseField(dialog, credential.control, L"IDとPWには、改行を含まない%d文字までの文字列を入力して下さい。",
+                                static_cast<int>(kHelperTextMaxLength));
 }
 
 // Controls -> settings, all or nothing: false, after the refusal, when a
@@ -119,20 +136,20 @@ static bool ReadCredentialField(HWND dialog, const TextField& credential, Settin
 static bool ReadSettingsDialog(HWND dialog)
 {
     Settings read = g_app.settings;
-    read.focus_mode = IsItemChecked(dialog, IDC_SETTINGS_TOPMOST) ? 1 : 0;
-    read.pw_mode = IsItemChecked(dialog, IDC_SETTINGS_PW_MODE) ? 1 : 0;
+    TakeNumber(read, &Settings::focus_mode, kUnknownFocusMode, IsItemChecked(dialog, IDC_SETTINGS_TOPMOST) ? 1 : 0);
+    TakeNumber(read, &Settings::pw_mode, kUnknownPwMode, IsItemChecked(dialog, IDC_SETTINGS_PW_MODE) ? 1 : 0);
+    bool taken = true;
     for (const NumberField& number : kNumberFields) {
-        if (!ReadNumberField(dialog, number, read)) {
-            return false;
-        }
+        taken = taken && ReadNumberField(dialog, number, read);
     }
     for (const TextField& credential : kCredentialFields) {
-        if (!ReadCredentialField(dialog, credential, read)) {
-            return false;
-        }
+        taken = taken && ReadCredentialField(dialog, credential, read);
     }
-    g_app.settings = read;
-    return true;
+    if (taken) {
+        g_app.settings = read;
+    }
+    SecureZeroMemory(&read, sizeof(read));
+    return taken;
 }
 
 static void ConfirmSettings(HWND dialog)

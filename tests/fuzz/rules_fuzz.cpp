@@ -4,6 +4,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
+#include <iterator>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -11,12 +12,14 @@
 #include <string>
 #include <vector>
 
+#include "common/ini_rules.h"
 #include "common/screen_rules.h"
 #include "editor/adapter_rules.h"
 #include "handoff/helper_numbers.h"
 #include "handoff/helper_text.h"
 #include "helper/helper_rules.h"
 #include "listview/row_rules.h"
+#include "settings/typed_number.h"
 #include "profiles/profile_format.h"
 
 #define REQUIRE(condition) ((condition) ? (void)0 : (std::fprintf(stderr, "broken: %s\n", #condition), std::abort()))
@@ -169,11 +172,71 @@ static void TextsComeBackExactly(FuzzedDataProvider& input)
     IsWifiDirectDescription(value.c_str());
 }
 
+// A typed number is taken exactly when it is blanks, an optional minus sign, digits and blanks, in range.
+static void TypedNumbersAreWholeNumbersInRange(FuzzedDataProvider& input)
+{
+    std::wstring text;
+    for (size_t i = input.ConsumeIntegralInRange<size_t>(0, 16); i > 0; --i) {
+        text += L" \t-+0123456789x"[input.ConsumeIntegralInRange<size_t>(0, 14)];
+    }
+    int low = input.ConsumeIntegral<int>(), high = input.ConsumeIntegral<int>(), read = 7;
+    size_t first = text.find_first_not_of(L" \t"), last = text.find_last_not_of(L" \t");
+    std::wstring core = first == std::wstring::npos ? L"" : text.substr(first, last - first + 1);
+    bool negative = !core.empty() && core[0] == L'-';
+    std::wstring digits = negative ? core.substr(1) : core;
+    bool whole = !digits.empty() && digits.find_first_not_of(L"0123456789") == std::wstring::npos;
+    std::wstring significant = whole ? digits.substr(std::min(digits.find_first_not_of(L'0'), digits.size())) : L"";
+    bool fits = whole && significant.size() <= 10;
+    long long wanted = fits && !significant.empty() ? std::stoll(significant) * (negative ? -1 : 1) : 0;
+    bool taken = ParseTypedNumber(text.c_str(), low, high, &read);
+    REQUIRE(taken == (fits && wanted >= low && wanted <= high));
+    REQUIRE(taken ? read == wanted : read == 7);
+}
+
+// Any text reads within bounds; setting keys makes each read back as set, leaves the text before its section as
+// it was, and needs exactly the length it reports.
+static void IniKeysReadBackAsSet(FuzzedDataProvider& input)
+{
+    const wchar_t kUnits[] = L"[]= \t\r\n\"';\x1a\0SsEeTtIiNnGgmoxk_5\xE9";
+    std::wstring text(input.ConsumeIntegralInRange<size_t>(0, 200), L' ');
+    for (wchar_t& unit : text) {
+        unit = kUnits[input.ConsumeIntegralInRange<size_t>(0, std::size(kUnits) - 2)];
+    }
+    const wchar_t* const keys[] = { L"mox", L"k", L"moto_x" };
+    std::wstring values[3];
+    IniEntry entries[3];
+    size_t count = input.ConsumeIntegralInRange<size_t>(0, 3);
+    for (size_t i = 0; i < count; ++i) {
+        values[i] = std::to_wstring(input.ConsumeIntegral<int>());
+        entries[i] = { keys[i], values[i].c_str() };
+    }
+    IniSpan before = { text.data(), text.size() };
+    IniSpan found;
+    wchar_t copied[8];
+    if (FindIniValue(before, L"Setting", L"k", &found)) {
+        REQUIRE(found.start >= text.data() && found.start + found.length <= text.data() + text.size());
+        REQUIRE(CopyIniValue(found, copied, std::size(copied)) < std::size(copied));
+        IniValueNumber(found, 0);
+    }
+    std::wstring after(EditIniText(before, L"Setting", entries, count, nullptr, 0), L'\0');
+    REQUIRE(EditIniText(before, L"Setting", entries, count, &after[0], after.size()) == after.size());
+    IniSpan edited = { after.data(), after.size() };
+    for (size_t i = 0; i < count; ++i) {
+        wchar_t read[16] = {};
+        REQUIRE(FindIniValue(edited, L"Setting", keys[i], &found));
+        CopyIniValue(found, read, std::size(read));
+        REQUIRE(values[i] == read);
+    }
+    size_t header = text.find(L"[");
+    REQUIRE(count == 0 || after.compare(0, header == std::wstring::npos ? 0 : header, text, 0, header == std::wstring::npos ? 0 : header) == 0);
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzedDataProvider input(data, size);
     void (*const rules[])(FuzzedDataProvider&) = { ScanAndWriteBack, AcceptedNameMakesOneLine, CompareIsAnOrder,
-                                                   MovesKeepEveryRow, PlacesAndNumbersStayBounded, TextsComeBackExactly };
-    rules[input.ConsumeIntegralInRange<size_t>(0, 5)](input);
+                                                   MovesKeepEveryRow, PlacesAndNumbersStayBounded, TextsComeBackExactly,
+                                                   IniKeysReadBackAsSet, TypedNumbersAreWholeNumbersInRange };
+    rules[input.ConsumeIntegralInRange<size_t>(0, 7)](input);
     return 0;
 }

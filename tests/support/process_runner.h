@@ -22,32 +22,34 @@ bool WaitUntil(Done done, DWORD timeoutMs)
     return true;
 }
 
-// True once no process that this one started, or that those started, still runs: every elevated run has
-// written all it will write. Waits at most timeoutMs.
+// The programs still running that this process started, or that those started, by name.
+inline std::wstring ChildProcesses()
+{
+    std::vector<DWORD> family = { GetCurrentProcessId() };
+    std::wstring running;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry = {};
+    entry.dwSize = sizeof(entry);
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
+            bool parentIn = std::find(family.begin(), family.end(), entry.th32ParentProcessID) != family.end();
+            if (parentIn && std::find(family.begin(), family.end(), entry.th32ProcessID) == family.end()) {
+                family.push_back(entry.th32ProcessID);
+                running += std::wstring(entry.szExeFile) + L" ";
+                grew = true;
+            }
+        }
+    }
+    CloseHandle(snapshot);
+    return running;
+}
+
+// True once none of them runs: every elevated run has written all it will write. Waits at most timeoutMs.
 inline ::testing::AssertionResult ChildProcessesEnded(DWORD timeoutMs = 20000)
 {
     std::wstring running;
-    auto anyRunning = [&] {
-        std::vector<DWORD> family = { GetCurrentProcessId() };
-        running.clear();
-        HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-        PROCESSENTRY32W entry = {};
-        entry.dwSize = sizeof(entry);
-        for (bool grew = true; grew;) {
-            grew = false;
-            for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
-                bool parentIn = std::find(family.begin(), family.end(), entry.th32ParentProcessID) != family.end();
-                if (parentIn && std::find(family.begin(), family.end(), entry.th32ProcessID) == family.end()) {
-                    family.push_back(entry.th32ProcessID);
-                    running += std::wstring(entry.szExeFile) + L" ";
-                    grew = true;
-                }
-            }
-        }
-        CloseHandle(snapshot);
-        return family.size() > 1;
-    };
-    if (WaitUntil([&] { return !anyRunning(); }, timeoutMs)) {
+    if (WaitUntil([&] { return (running = ChildProcesses()).empty(); }, timeoutMs)) {
         return ::testing::AssertionSuccess();
     }
     return ::testing::AssertionFailure() << "after " << timeoutMs << " ms, processes the test started still run: "

@@ -6,6 +6,7 @@
 
 #include "res/resource.h"
 #include "settings/helper_settings.h"
+#include "support/process_runner.h"
 #include "support/window_test.h"
 
 namespace {
@@ -39,8 +40,9 @@ TEST_F(MainWindowStartTest, WithoutFilesTheDefaultsAreUsedAndBothFilesWrittenWho
               L"\xFEFF[Setting]\r\nmoto_x=0\r\nmoto_y=0\r\nid_time=5000\r\npw_time=5000\r\nid_wcs=ID\r\npw_wcs=KX\r\n");
 }
 
-// A placement from a larger screen is shrunk to this one, caption and all on it; one off the bottom is pulled
-// up to 30 pixels above the screen's bottom edge. The helper's small window is kept on it too.
+// A placement from a larger screen is shrunk to this one, caption and all on it, and a spoilt size grows to
+// one that can be used; one off the bottom is pulled up to 30 pixels above the screen's bottom edge. The
+// helper's small window is kept on it too.
 TEST_F(MainWindowStartTest, TheWindowsAreKeptOnTheMeasuredScreen)
 {
     const int width = GetSystemMetrics(SM_CXSCREEN), bottom = GetSystemMetrics(SM_CYSCREEN) - 30;
@@ -48,6 +50,7 @@ TEST_F(MainWindowStartTest, TheWindowsAreKeptOnTheMeasuredScreen)
         { "moto_x=-40\r\nmoto_w=" + std::to_string(width + 100) + "\r\nmoto_y=5000\r\nmoto_h=200\r\n",
           { 0, bottom - 200, width, bottom } },
         { "moto_x=3000\r\nmoto_y=2000\r\nmoto_w=4000\r\nmoto_h=3000\r\n", { 0, 0, width, bottom } },
+        { "moto_x=5000\r\nmoto_y=5000\r\nmoto_w=0\r\nmoto_h=-5\r\n", { width - 180, bottom - 150, width, bottom } },
     };
     for (const auto& c : cases) {
         WriteBytes(BasePath(L"korvatel.ini"), "[Setting]\r\n" + c.placement);
@@ -55,6 +58,7 @@ TEST_F(MainWindowStartTest, TheWindowsAreKeptOnTheMeasuredScreen)
         EXPECT_EQ(WindowRect(), c.expected) << c.placement;
         CloseProgram();
     }
+    g_app.settings.moto_x = 0;
     g_app.settings.moto_y = bottom - 50;   // dragged down near the bottom edge
     SaveHelperSettings();
     EXPECT_NE(ReadText(BasePath(L"dunmere.ini")).find(L"moto_x=0\r\nmoto_y=" + std::to_wstring(bottom - 68)), std::wstring::npos);
@@ -91,47 +95,158 @@ TEST_F(MainWindowStartTest, ANoBaseDirectoryOrNoWindowIsNeverUsed)
 }
 
 // Blanks and quote marks at either end, characters outside the code page and all 253 characters come back as
-// typed, the file always UTF-16; a longer stored value comes back empty, never cut.
+// typed, the file always UTF-16. A longer stored value reads as empty, never cut, and is not written back
+// until the user sets another.
 TEST_F(MainWindowStartTest, HelperIdAndPasswordComeBackExactlyAfterANewStart)
 {
-    WriteBytes(BasePath(L"dunmere.ini"), "[Setting]\r\nid_wcs=\r\nid_time=250\r\npw_wcs=" + std::string(254, 'x') + "\r\n");
+    const std::string longValue(254, 'x');
+    WriteBytes(BasePath(L"dunmere.ini"), "[Setting]\r\nid_wcs=\r\nid_time=250\r\npw_wcs=" + longValue + "\r\n");
     StartProgram();
     EXPECT_TRUE(g_app.settings.id_wcs[0] == L'\0' && g_app.settings.pw_wcs[0] == L'\0' && g_app.settings.id_time == 250);
+    CloseProgram();
+    EXPECT_EQ(ReadText(BasePath(L"dunmere.ini")), L"\xFEFF[Setting]\r\nid_wcs=\r\nid_time=250\r\npw_wcs="
+                                                  + std::wstring(254, L'x') + L"\r\nmoto_x=0\r\nmoto_y=0\r\npw_time=5000\r\n");
     const std::wstring values[][2] = {
         { L"  two leading", L"trailing tab\t" }, { L"\"quoted\"", L"\"" }, { L"'single'", L"in\"side \x20AC\xE9" },
         { L" " + std::wstring(251, L'\xD55C') + L"\"", L"\xAD00\xB9AC\xC790" },
     };
     for (const auto& v : values) {
-        lstrcpynW(g_app.settings.id_wcs, v[0].c_str(), kHelperTextCapacity);
-        lstrcpynW(g_app.settings.pw_wcs, v[1].c_str(), kHelperTextCapacity);
+        StartProgram();
+        EXPECT_TRUE(RunDialog(IDM_SETTINGS, [&](HWND dialog) {
+            SetDlgItemTextW(dialog, IDC_SETTINGS_ID, v[0].c_str());
+            SetDlgItemTextW(dialog, IDC_SETTINGS_PW, v[1].c_str());
+            ClickButton(dialog, IDC_SETTINGS_OK);
+        }));
         CloseProgram();
         EXPECT_EQ(ReadBytes(BasePath(L"dunmere.ini")).substr(0, 2), "\xFF\xFE");
         StartProgram();
         EXPECT_TRUE(v[0] == g_app.settings.id_wcs && v[1] == g_app.settings.pw_wcs) << &v - values;
+        CloseProgram();
     }
 }
 
-// The first write makes the file UTF-16 keeping every line; a file that cannot be replaced, as another
-// program holds it open, stays as it was, and no new file is left beside it.
+// The first write makes the file UTF-16 keeping every line, of any size and from either UTF-16 byte order; an
+// ID outside the code page is then stored exactly. A file that cannot be replaced (another program holds it)
+// or that holds zero bytes no byte order mark explains stays as it was, no new file is left beside it, and the
+// close names it.
 TEST_F(MainWindowStartTest, AnExistingHelperFileBecomesUtf16WithEveryLineKept)
 {
+    const std::string comments(2 << 20, ';');   // one line of 2 MiB
     const std::string ansi = "[Other]\r\nkeep=\x93\xFA\x96\x7B\r\n[Setting]\r\npw_wcs=old\r\n";
     const std::wstring lines = L"[Other]\r\nkeep=\x65E5\x672C\r\n[Setting]\r\npw_wcs=old\r\n";
-    const std::wstring converted = L"\xFEFF" + lines + L"moto_x=0\r\nmoto_y=0\r\nid_time=5000\r\npw_time=5000\r\nid_wcs=ID\r\n";
-    const struct { std::string bytes; bool held; std::wstring expected; } cases[] = {
-        { ansi, false, converted }, { ansi, true, lines },
-        { "\xEF\xBB\xBF[Other]\r\nkeep=\xE6\x97\xA5\xE6\x9C\xAC\r\n[Setting]\r\npw_wcs=old\r\n", false, converted },
+    const std::wstring id = L"id\x20AC\xD55C";
+    const std::wstring written = L"moto_x=0\r\nmoto_y=0\r\nid_time=5000\r\npw_time=5000\r\nid_wcs=" + id + L"\r\n";
+    std::string bigEndian = "\xFE\xFF", unmarked;
+    for (wchar_t unit : lines) {
+        bigEndian += std::string{ static_cast<char>(unit >> 8), static_cast<char>(unit & 0xFF) };
+        unmarked += std::string{ static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8) };
+    }
+    const std::string strayZero = std::string(ansi).insert(9, 1, '\0');
+    const struct { std::string bytes; bool held, kept; std::wstring converted; } cases[] = {
+        { ansi, false, false, L"\xFEFF" + lines + written }, { ansi, true, true, L"" },
+        { "\xEF\xBB\xBF[Other]\r\nkeep=\xE6\x97\xA5\xE6\x9C\xAC\r\n[Setting]\r\npw_wcs=old\r\n", false, false,
+          L"\xFEFF" + lines + written },
+        { bigEndian, false, false, L"\xFEFF" + lines + written }, { unmarked, false, true, L"" }, { strayZero, false, true, L"" },
+        { comments + "\r\n" + ansi, false, false, L"\xFEFF" + std::wstring(comments.begin(), comments.end()) + L"\r\n" + lines + written },
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(&c - cases);
         WriteBytes(BasePath(L"dunmere.ini"), c.bytes);
         HANDLE held = c.held ? CreateFileW(BasePath(L"dunmere.ini").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                            OPEN_EXISTING, 0, nullptr) : INVALID_HANDLE_VALUE;
         StartProgram();
+        lstrcpynW(g_app.settings.id_wcs, id.c_str(), kHelperTextCapacity);
         CloseProgram();
         CloseHandle(held);
-        EXPECT_EQ(ReadText(BasePath(L"dunmere.ini")), c.expected) << &c - cases;
-        EXPECT_FALSE(FileExists(BasePath(L"dunmere.new")));
+        if (c.kept) {
+            EXPECT_EQ(ReadBytes(BasePath(L"dunmere.ini")), c.bytes);
+            ExpectOneMessage(L"次のファイルに設定を保存できなかったため、今回の設定の変更は保存されていません。\r\n"
+                             + BasePath(L"dunmere.ini"), L"Error", MB_OK | MB_ICONWARNING);
+        } else {
+            EXPECT_TRUE(ReadText(BasePath(L"dunmere.ini")) == c.converted && messages.empty());
+        }
+        EXPECT_FALSE(FileExists(BasePath(L"dunmere.in~")));
     }
+}
+
+// Files held by another program at the start are read as defaults but never overwritten with them, neither at
+// exit nor at a hand-off: only what the user changed in this run is written, and a hand-off that cannot write
+// the helper's file starts no helper. The profile still runs.
+TEST_F(MainWindowStartTest, AFileThatCannotBeReadAtStartIsNeverOverwrittenWithDefaults)
+{
+    const std::string settings = "; mine\r\n[Setting]\r\nmoto_x=40\r\nmoto_y=30\r\nmoto_w=300\r\nmoto_h=320\r\npw_mode=1\r\n";
+    const std::wstring helper = L"[Setting]\r\nid_time=1\r\npw_time=1\r\nid_wcs=stored-id\r\npw_wcs=stored-pw\r\n";
+    WriteBytes(BasePath(L"korvatel.ini"), settings);
+    WriteUtf16Text(BasePath(L"dunmere.ini"), helper);
+    CreateDirectoryW(BasePath(L"ipaddress").c_str(), nullptr);
+    WriteBytes(BasePath(L"ipaddress\\a.bat"), "netsh a\r\n");
+    WriteBytes(BasePath(L"netsh.bat"), "@echo %*>>netsh.log\r\n");
+    auto hold = [&](const wchar_t* name) {
+        return CreateFileW(BasePath(name).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    };
+    HANDLE heldSettings = hold(L"korvatel.ini"), heldHelper = hold(L"dunmere.ini");
+    StartProgram();
+    CloseHandle(heldSettings);
+    CloseHandle(heldHelper);
+    EXPECT_EQ(WindowRect(), (std::vector<LONG>{ 0, 0, 270, 350 }));
+    EXPECT_STREQ(g_app.settings.id_wcs, L"ID");
+    CloseProgram();
+    EXPECT_EQ(ReadBytes(BasePath(L"korvatel.ini")), settings);
+    EXPECT_EQ(ReadText(BasePath(L"dunmere.ini")), L"\xFEFF" + helper + L"moto_x=0\r\nmoto_y=0\r\n");
+
+    heldHelper = hold(L"dunmere.ini");
+    StartProgram();
+    CloseHandle(heldHelper);
+    ListView_SetItemState(g_app.listView, 0, LVIS_SELECTED, LVIS_SELECTED);
+    SendMessageW(window(), WM_COMMAND, IDT_APPLY, 0);
+    EXPECT_TRUE(ChildProcessesEnded()) << "the helper the hand-off started";
+    EXPECT_EQ(ReadText(BasePath(L"dunmere.ini")), L"\xFEFF" + helper + L"moto_x=0\r\nmoto_y=30\r\n");
+    EXPECT_TRUE(RunDialog(IDM_SETTINGS, [](HWND dialog) {
+        SetDlgItemTextW(dialog, IDC_SETTINGS_PW, L"typed-pw");
+        ClickButton(dialog, IDC_SETTINGS_OK);
+    }));
+    heldHelper = hold(L"dunmere.ini");
+    SendMessageW(window(), WM_COMMAND, IDT_APPLY, 0);
+    ExpectOneMessage(BasePath(L"dunmere.ini") + L"\r\nにIDとPWを書き込めないため、受け渡しツールを起動しません。", L"Error",
+                     MB_OK | MB_ICONWARNING);
+    EXPECT_EQ(ChildProcesses().find(L"dunmere"), std::wstring::npos);
+    CloseHandle(heldHelper);
+    EXPECT_TRUE(ChildProcessesEnded());
+    EXPECT_EQ(ReadBytes(BasePath(L"netsh.log")), "a\r\na\r\n");
+    CloseProgram();
+    EXPECT_EQ(ReadText(BasePath(L"dunmere.ini")), L"\xFEFF[Setting]\r\nid_time=1\r\npw_time=1\r\nid_wcs=stored-id\r\n"
+                                                  L"pw_wcs=typed-pw\r\nmoto_x=0\r\nmoto_y=30\r\n");
+}
+
+// A save that fails is named in one box at exit and kept quiet at the end of a Windows session; the session's
+// end, which may come without WM_DESTROY, writes both files.
+TEST_F(MainWindowStartTest, ASaveThatFailsIsNamedAtExitAndNothingAtTheEndOfASession)
+{
+    StartProgram();
+    SetWindowPos(window(), nullptr, 120, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SendMessageW(window(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_NE(ReadText(BasePath(L"korvatel.ini")).find(L"moto_x=120\r\nmoto_y=80\r\n"), std::wstring::npos);
+    EXPECT_TRUE(FileExists(BasePath(L"dunmere.ini")));
+    SetFileAttributesW(BasePath(L"korvatel.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+    const std::string before = ReadBytes(BasePath(L"korvatel.ini"));
+    SetWindowPos(window(), nullptr, 130, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SendMessageW(window(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_TRUE(messages.empty());
+    CloseProgram();
+    const std::wstring failed = L"次のファイルに設定を保存できなかったため、今回の設定の変更は保存されていません。";
+    ExpectOneMessage(failed + L"\r\n" + BasePath(L"korvatel.ini"), L"Error", MB_OK | MB_ICONWARNING);
+    EXPECT_EQ(ReadBytes(BasePath(L"korvatel.ini")), before);
+    SetFileAttributesW(BasePath(L"korvatel.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
+    std::wstring full = FaultFolder(L"full");
+    if (full.empty() || !FileExists(full + L"\\ipaddress")) {
+        GTEST_SKIP() << "no full disk: the host could not mount a small tmpfs";
+    }
+    StartProgram();
+    lstrcpynW(g_app.baseDirectory, full.c_str(), MAX_PATH);
+    CloseProgram();
+    ExpectOneMessage(failed + L"\r\n" + full + L"\\korvatel.ini\r\n" + full + L"\\dunmere.ini", L"Error",
+                     MB_OK | MB_ICONWARNING);
+    EXPECT_FALSE(FileExists(full + L"\\korvatel.ini") || FileExists(full + L"\\dunmere.in~"));
 }
 
 // Each button shows its own image and tooltip; a click on the last, the left button pressed and released

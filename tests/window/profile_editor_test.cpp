@@ -360,7 +360,7 @@ TEST_F(EditorTest, AdapterNamesAreRefusedOrWrittenInTheCodePage)
 {
     ASSERT_TRUE(GetACP() == 932u && ProfilePath(L"").size() + 214 + 9 > 259u);
     g_fake.adapters = { { std::wstring(214, L'n'), L"fits the line, not the path", {} }, { L"a/b", L"slash", {} },
-                        { L"イーサネット 2", L"test adapter", {} } };
+                        { L"イーサネット 2", L"test adapter", {} }, { L"n", L"fits the path exactly", {} } };
     EXPECT_FALSE(AddProfile(0, true));
     ExpectOneMessage(L"アダプタ名またはフォルダのパスが長すぎるため、ﾌｧｲﾙを作成できません。", L"ﾌｧｲﾙｴﾗｰ", MB_ICONWARNING, editor);
     EXPECT_FALSE(AddProfile(1, true));
@@ -370,4 +370,11 @@ TEST_F(EditorTest, AdapterNamesAreRefusedOrWrittenInTheCodePage)
     EXPECT_TRUE(AddProfile(2, true));
     EXPECT_EQ(ReadBytes(ProfilePath(L"イーサネット 2_auto.bat")),
               "netsh interface ip set address \"\x83\x43\x81\x5b\x83\x54\x83\x6c\x83\x62\x83\x67 2\" dhcp\r\n");
+    // A profile whose path just fits is written, in a folder of 249 characters: its replacement fits there too.
+    const std::wstring deep = base.path() + L"\\" + std::wstring(238 - base.path().size() - 1, L'd');
+    ASSERT_TRUE(CreateDirectoryW(deep.c_str(), nullptr) && CreateDirectoryW((deep + L"\\ipaddress").c_str(), nullptr));
+    lstrcpynW(g_app.baseDirectory, deep.c_str(), MAX_PATH);
+    ASSERT_EQ(ProfilePath(L"n_auto.bat").size(), 259u);
+    EXPECT_TRUE(AddProfile(3, true));
+    EXPECT_TRUE(FileExists(ProfilePath(L"n_auto.bat")));
 }

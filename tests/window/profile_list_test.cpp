@@ -7,6 +7,7 @@
 
 #include "listview/profile_list.h"
 #include "res/resource.h"
+#include "support/process_runner.h"
 #include "support/window_test.h"
 
 namespace {
@@ -229,6 +230,40 @@ TEST_F(ProfileListTest, ARightClickAppliesTheRowUnderThePointer)
     EXPECT_EQ(logged("b\r\n"), "b\r\n");
     Notify(NM_RCLICK);
     EXPECT_EQ(logged("b\r\na\r\n"), "b\r\na\r\n");
+}
+
+// A failed run is reported over the window the user works in: the settings dialog while it is open, which stays
+// the only window that takes input. The same message from another program reports nothing. Replacements left by
+// an ended write are removed at the start, and nothing else.
+TEST_F(ProfileListTest, AFailedRunIsReportedOverTheOpenDialog)
+{
+    CreateDirectoryW(BasePath(L"ipaddress").c_str(), nullptr);
+    CreateDirectoryW(BasePath(L"ipaddress\\folder.ba~").c_str(), nullptr);
+    for (const wchar_t* name : { L"a.bat", L"stale.ba~", L"kept.tmp", L"notes.ba~backup" }) {
+        WriteBytes(BasePath(std::wstring(L"ipaddress\\") + name), "netsh a\r\n");
+    }
+    ASSERT_TRUE(CopyFileW(BuiltProgramPath(L"netsh_standin.exe").c_str(), BasePath(L"netsh.exe").c_str(), FALSE));
+    WriteBytes(BasePath(L"netsh_exit.txt"), "3");
+    WriteBytes(BasePath(L"netsh_hold"), "");
+    StartProgram();
+    EXPECT_FALSE(FileExists(BasePath(L"ipaddress\\stale.ba~")));
+    for (const wchar_t* name : { L"a.bat", L"folder.ba~", L"kept.tmp", L"notes.ba~backup" }) {
+        EXPECT_TRUE(FileExists(BasePath(std::wstring(L"ipaddress\\") + name))) << name;
+    }
+    PostMessageW(window(), WM_APP + 1, 0, 0x12345678);
+    PumpMessages();
+    EXPECT_TRUE(messages.empty());
+    FillRows({ L"a.bat" }, { 0 }, LVIS_SELECTED);
+    SendMessageW(window(), WM_COMMAND, IDT_APPLY, 0);
+    EXPECT_TRUE(RunDialog(IDM_SETTINGS, [&](HWND dialog) {
+        DeleteFileW(BasePath(L"netsh_hold").c_str());
+        EXPECT_TRUE(WaitUntil([&] { PumpDialog(dialog); return !messages.empty(); }, 20000)) << "no report of the run";
+        EXPECT_FALSE(IsWindowEnabled(window()));
+        ExpectOneMessage(BasePath(L"ipaddress\\a.bat") + L"\r\nの実行に失敗しました。終了コード: 3", L"Error",
+                         MB_OK | MB_ICONWARNING, dialog);
+        ClickButton(dialog, IDC_SETTINGS_CLOSE);
+    }));
+    EXPECT_TRUE(ChildProcessesEnded());
 }
 
 } // namespace
