@@ -26,19 +26,13 @@ INT_PTR CALLBACK AboutDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
         switch (LOWORD(wParam)) {
         case IDC_ABOUT_OK:
         case IDCANCEL:
-            DestroyWindow(dialog);
+            EndOwnDialog(dialog, kModelessDialog);
             return FALSE;
         case IDC_ABOUT_NEW_VERSION:
             OpenDownloadPage(dialog);
             return TRUE;
         }
         return FALSE;
-    case WM_CLOSE:
-        DestroyWindow(dialog);
-        return FALSE;
-    case WM_PAINT:
-        PaintNothing(dialog);
-        return FALSE;
     }
-    return FALSE;
+    return AnswerDialogFrame(dialog, message, kModelessDialog);
 }

@@ -9,12 +9,11 @@
 const wchar_t kMainWindowClass[] = L"Main Window";
 const wchar_t kMainWindowTitle[] = L"KORVATEL";
 
+// The primary screen, as the window is placed on it.
 static void MeasureScreen()
 {
-    HDC screen = GetDC(nullptr);
-    g_app.screenWidth = GetDeviceCaps(screen, HORZRES);
-    g_app.screenHeight = GetDeviceCaps(screen, VERTRES) - 30;
-    ReleaseDC(nullptr, screen);
+    g_app.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    g_app.screenHeight = GetSystemMetrics(SM_CYSCREEN) - kBottomMargin;
 }
 
 void PrepareApplication()
@@ -30,7 +29,6 @@ void PrepareApplication()
 bool RegisterMainWindow(HINSTANCE instance)
 {
     g_app.instance = instance;
-    g_app.listKeys = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_LIST_KEYS));
 
     WNDCLASSW windowClass = {};
     windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_BYTEALIGNCLIENT;
@@ -41,21 +39,21 @@ bool RegisterMainWindow(HINSTANCE instance)
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH));
     windowClass.lpszMenuName = MAKEINTRESOURCEW(IDR_MAIN_MENU);
     windowClass.lpszClassName = kMainWindowClass;
-    if (RegisterClassW(&windowClass) == 0) {
-        return false;
-    }
+    return RegisterClassW(&windowClass) != 0;
+}
 
+bool CreateMainWindow()
+{
+    g_app.listKeys = LoadAcceleratorsW(g_app.instance, MAKEINTRESOURCEW(IDR_LIST_KEYS));
     const Settings& settings = g_app.settings;
     g_app.mainWindow = CreateWindowExW(0, kMainWindowClass, kMainWindowTitle,
                                        WS_CAPTION | WS_SYSMENU | WS_THICKFRAME,
                                        settings.moto_x, settings.moto_y,
                                        settings.moto_w, settings.moto_h,
-                                       nullptr, nullptr, instance, nullptr);
-    return true;
+                                       nullptr, nullptr, g_app.instance, nullptr);
+    return g_app.mainWindow != nullptr;
 }
 
-// The class of every dialog box, the modeless about boxes among them.
-static const ATOM kDialogClassAtom = 0x8002;
 
 void DispatchLoopMessage(MSG& message)
 {
@@ -64,7 +62,8 @@ void DispatchLoopMessage(MSG& message)
         return;
     }
     HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    if (root != nullptr && static_cast<ATOM>(GetClassLongPtrW(root, GCW_ATOM)) == kDialogClassAtom
+    // WC_DIALOG is the atom of the class of every dialog box, the about boxes among them.
+    if (root != nullptr && MAKEINTATOM(GetClassLongPtrW(root, GCW_ATOM)) == WC_DIALOG
         && IsDialogMessageW(root, &message)) {
         return;
     }
@@ -72,6 +71,8 @@ void DispatchLoopMessage(MSG& message)
     DispatchMessageW(&message);
 }
 
+// The loop peeks before it waits for a message: WaitMessage returns only for
+// input that arrives after the last look at the queue.
 static int RunMessageLoop()
 {
     MSG message;
@@ -91,11 +92,8 @@ int RunApplication(HINSTANCE instance, int nCmdShow)
 {
     ResetAppState();
     PrepareApplication();
-    if (!RegisterMainWindow(instance)) {
-        return 0;
-    }
     // Without a window no message would ever end the loop.
-    if (g_app.mainWindow == nullptr) {
+    if (!RegisterMainWindow(instance) || !CreateMainWindow()) {
         return 0;
     }
     ShowWindow(g_app.mainWindow, nCmdShow);

@@ -9,9 +9,11 @@ extern const wchar_t kMainWindowTitle[];   // "KORVATEL"
 // Measures the screen, captures the base directory and loads the settings.
 void PrepareApplication();
 
-// Stores the instance, registers the window class and creates the main
-// window at the stored placement. False only when registration fails.
+// Stores the instance and registers the main window's class.
 bool RegisterMainWindow(HINSTANCE instance);
+
+// Creates the main window at the stored placement, with its key table.
+bool CreateMainWindow();
 
 // One message of the loop. Keys typed in the profile list become its
 // commands; keys for a modeless dialog (the about boxes) go through the

@@ -172,10 +172,10 @@ static void OnCommand(HWND window, WPARAM wParam)
         DeleteSelectedProfile(window);
         break;
     case IDM_MOVE_UP:
-        MoveSelectedProfiles(window, 0);
+        MoveSelectedProfiles(window, kMoveUp);
         break;
     case IDM_MOVE_DOWN:
-        MoveSelectedProfiles(window, 1);
+        MoveSelectedProfiles(window, kMoveDown);
         break;
     case IDM_SETTINGS:
     case IDT_SETTINGS:

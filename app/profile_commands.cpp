@@ -37,6 +37,8 @@ static void ApplyProfileAt(HWND owner, int row)
     if (!FindRowProfile(owner, row, path)) {
         return;
     }
+    // The elevated run starts in the current directory, where netsh is
+    // looked for first, and the helper is started by its bare name.
     SetCurrentDirectoryW(g_app.baseDirectory);
     // The helper file is complete on disk before the helper starts; the
     // helper is not waited for.

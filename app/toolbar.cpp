@@ -7,33 +7,24 @@
 #include "core/system_libraries.h"
 #include "res/resource.h"
 
-enum { kToolbarButtonCount = 4 };
-
 // Toolbar images are 30 x 16 pixels: the cells of bitmap IDB_TOOLBAR.
 enum { kToolbarImageWidth = 30, kToolbarImageHeight = 16 };
 
-// Image indices count from the toolbar bitmap's first image; CreateToolbar
-// shifts them by the index the toolbar gives that bitmap. No button has a
-// label: no string is ever added to the toolbar.
-static TBBUTTON g_toolbarButtons[kToolbarButtonCount] = {
-    { 0, IDT_APPLY, TBSTATE_ENABLED, TBSTYLE_BUTTON, {}, 0, 0 },
-    { 1, IDT_ADD, TBSTATE_ENABLED, TBSTYLE_BUTTON, {}, 0, 0 },
-    { 2, IDT_SETTINGS, TBSTATE_ENABLED, TBSTYLE_BUTTON, {}, 0, 0 },
-    { 3, IDT_END, TBSTATE_ENABLED, TBSTYLE_BUTTON, {}, 0, 0 },
-};
-
-struct ToolbarTip {
+struct ToolbarButton {
     int command;
-    const wchar_t* text;
+    const wchar_t* tip;   // static: the tooltip keeps the pointer after the notification returns
 };
 
-// Static texts: the tooltip keeps the pointer after the notification returns.
-static const ToolbarTip kToolbarTips[] = {
+// Left to right; each button shows the bitmap's image of its own position.
+// No button has a label: no string is ever added to the toolbar.
+static const ToolbarButton kToolbarButtons[] = {
     { IDT_APPLY, L"IPアドレス切替" },
     { IDT_ADD, L"追加" },
     { IDT_SETTINGS, L"設定" },
     { IDT_END, L"終了" },
 };
+
+enum { kToolbarButtonCount = ARRAYSIZE(kToolbarButtons) };
 
 static HINSTANCE WindowInstance(HWND window)
 {
@@ -47,7 +38,7 @@ void CreateToolbar(HWND mainWindow)
     // Created empty: the image size must be set before the bitmap is added,
     // and the buttons follow the bitmap.
     g_app.toolbar = CreateToolbarExOnDemand(mainWindow, WS_CHILD | WS_VISIBLE | TBSTYLE_TOOLTIPS | TBSTYLE_FLAT,
-                                            IDC_TOOLBAR, 0, nullptr, 0, g_toolbarButtons, 0,
+                                            IDC_TOOLBAR, 0, nullptr, 0, nullptr, 0,
                                             0, 0, 0, 0, sizeof(TBBUTTON));
     SendMessageW(g_app.toolbar, TB_SETBITMAPSIZE, 0, MAKELONG(kToolbarImageWidth, kToolbarImageHeight));
 
@@ -56,10 +47,15 @@ void CreateToolbar(HWND mainWindow)
     bitmap.nID = IDB_TOOLBAR;
     LRESULT firstImage = SendMessageW(g_app.toolbar, TB_ADDBITMAP, kToolbarButtonCount,
                                       reinterpret_cast<LPARAM>(&bitmap));
-    for (TBBUTTON& button : g_toolbarButtons) {
-        button.iBitmap += static_cast<int>(firstImage);
+    // Image indices count from the first image the toolbar gives the bitmap.
+    TBBUTTON buttons[kToolbarButtonCount] = {};
+    for (int i = 0; i < kToolbarButtonCount; ++i) {
+        buttons[i].iBitmap = static_cast<int>(firstImage) + i;
+        buttons[i].idCommand = kToolbarButtons[i].command;
+        buttons[i].fsState = TBSTATE_ENABLED;
+        buttons[i].fsStyle = TBSTYLE_BUTTON;
     }
-    SendMessageW(g_app.toolbar, TB_ADDBUTTONSW, kToolbarButtonCount, reinterpret_cast<LPARAM>(g_toolbarButtons));
+    SendMessageW(g_app.toolbar, TB_ADDBUTTONSW, kToolbarButtonCount, reinterpret_cast<LPARAM>(buttons));
     SendMessageW(g_app.toolbar, TB_AUTOSIZE, 0, 0);
 }
 
@@ -72,9 +68,9 @@ int ToolbarHeight()
 void FillToolbarTooltip(HWND mainWindow, NMTTDISPINFOW* info)
 {
     info->hinst = WindowInstance(mainWindow);
-    for (const ToolbarTip& tip : kToolbarTips) {
-        if (info->hdr.idFrom == static_cast<UINT_PTR>(tip.command)) {
-            info->lpszText = const_cast<wchar_t*>(tip.text);
+    for (const ToolbarButton& button : kToolbarButtons) {
+        if (info->hdr.idFrom == static_cast<UINT_PTR>(button.command)) {
+            info->lpszText = const_cast<wchar_t*>(button.tip);
             return;
         }
     }

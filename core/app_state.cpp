@@ -5,5 +5,5 @@ AppState g_app;
 void ResetAppState()
 {
     g_app = AppState();
-    g_app.sortDirection[0] = 1;
+    g_app.sortDirection[0] = kSortAscending;
 }

@@ -7,6 +7,14 @@
 
 enum { kProfileColumnCount = 2 };
 
+// A column's sort direction; the first click on "Name" sorts it descending,
+// as its direction starts at kSortAscending.
+enum SortDirection { kUnsorted = 0, kSortAscending = 1, kSortDescending = 2 };
+
+// The main window and the helper's window keep this many pixels above the
+// screen's bottom edge, where the taskbar usually is.
+enum { kBottomMargin = 30 };
+
 struct AppState {
     HINSTANCE instance;
     HWND mainWindow;
@@ -15,10 +23,10 @@ struct AppState {
     HICON windowIcon;
     HACCEL listKeys;                  // the keys the profile list takes
     int screenWidth;
-    int screenHeight;                 // screen height less 30 pixels
+    int screenHeight;                 // screen height less kBottomMargin
     wchar_t baseDirectory[MAX_PATH];  // empty when the start directory did not fit
     Settings settings;
-    int sortDirection[kProfileColumnCount];
+    SortDirection sortDirection[kProfileColumnCount];
 };
 
 extern AppState g_app;

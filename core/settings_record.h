@@ -32,7 +32,7 @@ struct Settings {
     int moto_h;
     int colum_w1;
     int colum_w2;
-    int focus_mode;
+    int focus_mode;   // kept and shown in the settings dialog; nothing else depends on it
     int pw_mode;
     int ofset_x;
     int ofset_y;

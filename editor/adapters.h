@@ -12,7 +12,7 @@ typedef ULONG (WINAPI *AdapterSource)(ULONG family, ULONG flags, PVOID reserved,
                                       PIP_ADAPTER_ADDRESSES addresses, PULONG size);
 extern AdapterSource g_adapterSource;
 
-// Empties list box 191 and fills it in the order of the system's adapter
+// Empties the adapter list box (IDC_EDITOR_ADAPTERS) and fills it in the order of the system's adapter
 // chain, without Wi-Fi Direct and loopback adapters. When the system gives no
 // adapters, or its libraries cannot be loaded (which is reported), the list
 // stays empty and the editor goes on.

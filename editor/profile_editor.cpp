@@ -67,7 +67,7 @@ static bool IsDhcpChecked(HWND dialog)
     return SendDlgItemMessageW(dialog, IDC_EDITOR_DHCP, BM_GETCHECK, 0, 0) != 0;
 }
 
-/* Command 131: the fields follow the check box; their texts stay. */
+/* IDC_EDITOR_DHCP: the fields follow the check box; their texts stay. */
 static void UpdateAddressFields(HWND dialog)
 {
     EnableOctetFields(dialog, !IsDhcpChecked(dialog));
@@ -224,7 +224,7 @@ static void OnEditorCommand(HWND dialog, int id)
         break;
     case IDC_EDITOR_CLOSE:
     case IDCANCEL:
-        EndDialog(dialog, 1);
+        EndOwnDialog(dialog, kModalDialog);
         break;
     case IDC_EDITOR_DHCP:
         UpdateAddressFields(dialog);
@@ -242,12 +242,6 @@ INT_PTR CALLBACK ProfileEditorDlgProc(HWND dialog, UINT message, WPARAM wParam, 
     case WM_COMMAND:
         OnEditorCommand(dialog, LOWORD(wParam));
         return FALSE;
-    case WM_CLOSE:
-        EndDialog(dialog, 1);
-        return FALSE;
-    case WM_PAINT:
-        PaintNothing(dialog);
-        return FALSE;
     }
-    return FALSE;
+    return AnswerDialogFrame(dialog, message, kModalDialog);
 }

@@ -187,6 +187,8 @@ static void FreeSortTable()
     g_sortTable = SortTable();
 }
 
+static int CALLBACK CompareProfileRows(LPARAM firstKey, LPARAM secondKey, LPARAM column);
+
 static bool SortByColumn(int column)
 {
     int count = static_cast<int>(SendMessageW(g_app.listView, LVM_GETITEMCOUNT, 0, 0));
@@ -212,8 +214,8 @@ void SortProfileList(HWND owner, int column)
     if (column < 0 || column >= kProfileColumnCount) {
         return;
     }
-    int& direction = g_app.sortDirection[column];
-    direction = direction == 1 ? 2 : 1;
+    SortDirection& direction = g_app.sortDirection[column];
+    direction = direction == kSortAscending ? kSortDescending : kSortAscending;
     if (!SortHoldingDrawing(column)) {
         ShowMessage(owner, L"ソート失敗", L"Error", MB_OK);
     }
@@ -227,10 +229,12 @@ static const wchar_t* SortTextOf(LPARAM key)
     return g_sortTable.texts + g_sortTable.offsets[key];
 }
 
-int CALLBACK CompareProfileRows(LPARAM firstKey, LPARAM secondKey, LPARAM column)
+// Orders two rows by their keys in the column given; valid only inside the
+// sort that SortProfileList starts.
+static int CALLBACK CompareProfileRows(LPARAM firstKey, LPARAM secondKey, LPARAM column)
 {
     int result = CompareRowTexts(SortTextOf(firstKey), SortTextOf(secondKey));
-    bool ascending = column >= 0 && column < kProfileColumnCount && g_app.sortDirection[column] == 1;
+    bool ascending = column >= 0 && column < kProfileColumnCount && g_app.sortDirection[column] == kSortAscending;
     return ascending ? result : -result;
 }
 
@@ -284,7 +288,7 @@ static void MoveRow(int row, int target)
     SendMessageW(g_app.listView, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&moved));
 }
 
-void MoveSelectedProfiles(HWND owner, int direction)
+void MoveSelectedProfiles(HWND owner, MoveDirection direction)
 {
     int count = static_cast<int>(SendMessageW(g_app.listView, LVM_GETITEMCOUNT, 0, 0));
     if (SendMessageW(g_app.listView, LVM_GETSELECTEDCOUNT, 0, 0) > kMoveCapacity) {
@@ -299,10 +303,10 @@ void MoveSelectedProfiles(HWND owner, int direction)
         return;
     }
     int moving[kMoveCapacity];
-    int moved = PlanRowMoves(rows, collected, count, direction != 0, moving);
+    int moved = PlanRowMoves(rows, collected, count, direction == kMoveDown, moving);
     HoldListDrawing(true);
     for (int i = 0; i < moved; ++i) {
-        MoveRow(moving[i], direction != 0 ? moving[i] + 1 : moving[i] - 1);
+        MoveRow(moving[i], direction == kMoveDown ? moving[i] + 1 : moving[i] - 1);
     }
     HoldListDrawing(false);
 }

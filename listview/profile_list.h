@@ -30,13 +30,11 @@ void DeleteRow(int row);
 // are renumbered 0 ... n-1 from the top just before the sort.
 void SortProfileList(HWND owner, int column);
 
-// Orders two rows by their keys in the column given; valid only inside the
-// sort that SortProfileList starts.
-int CALLBACK CompareProfileRows(LPARAM firstKey, LPARAM secondKey, LPARAM column);
-
 // NM_CLICK: selected rows become selected, focused and drop-highlighted.
 void MarkSelectedRows();
 
-// direction 0 moves the selected rows up one place, 1 down. More than 1000
-// selected rows are refused as a whole.
-void MoveSelectedProfiles(HWND owner, int direction);
+enum MoveDirection { kMoveUp, kMoveDown };
+
+// Moves the selected rows one place. More than 1000 selected rows are
+// refused as a whole.
+void MoveSelectedProfiles(HWND owner, MoveDirection direction);

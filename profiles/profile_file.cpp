@@ -67,6 +67,8 @@ static int PrepareProfileFile(const AddressProfile& profile, wchar_t (&path)[MAX
 // leaves a profile empty or half written, and the old one stays as it was.
 bool WriteProfileFile(HWND owner, const AddressProfile& profile)
 {
+    // The current directory is the base directory whenever a file is at
+    // stake, though every path here is a full one.
     SetCurrentDirectoryW(g_app.baseDirectory);
     wchar_t path[MAX_PATH];
     char line[kProfileLineCapacity];
@@ -114,6 +116,7 @@ bool ReadProfileFile(HWND owner, const wchar_t* fileName, size_t length,
     octetsFound = ParseProfileText(data, got, profile);
     DecodeCodePageText(CP_THREAD_ACP, profile.adapterNameAnsi, profile.adapterName, kAdapterNameCapacity);
     if (!CloseHandle(file)) {
+        // The text and the caption stand as users have always seen them.
         ShowMessage(owner, L"ﾌｧｲﾙが閉じません", L"CloseHandle-errer", MB_OK);
     }
     return true;

@@ -33,7 +33,7 @@ void LoadHelperSettings()
 
 bool SaveHelperSettings()
 {
-    SetCurrentDirectoryW(g_app.baseDirectory);
+    SetCurrentDirectoryW(g_app.baseDirectory);   // as at the start: the helper is started by its bare name
     wchar_t path[MAX_PATH];
     if (!BuildHelperIniPath(path, g_app.baseDirectory)) {
         return true;

@@ -175,18 +175,12 @@ INT_PTR CALLBACK SettingsDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARA
             break;
         case IDC_SETTINGS_CLOSE:
         case IDCANCEL:
-            EndDialog(dialog, 1);
+            EndOwnDialog(dialog, kModalDialog);
             break;
         }
         return FALSE;
-    case WM_CLOSE:
-        EndDialog(dialog, 1);
-        return FALSE;
-    case WM_PAINT:
-        PaintNothing(dialog);
-        return FALSE;
     }
-    return FALSE;
+    return AnswerDialogFrame(dialog, message, kModalDialog);
 }
 
 // pw_mode 1 puts the main window in the topmost band; 2 takes it out and

@@ -49,7 +49,7 @@ protected:
         ResetAppState();
         UnregisterClassW(kMainWindowClass, GetModuleHandleW(nullptr));
         PrepareApplication();
-        ASSERT_TRUE(RegisterMainWindow(GetModuleHandleW(nullptr)) && g_app.mainWindow != nullptr);
+        ASSERT_TRUE(RegisterMainWindow(GetModuleHandleW(nullptr)) && CreateMainWindow());
         ShowWindow(g_app.mainWindow, SW_SHOWNORMAL);
         PumpMessages();
     }

@@ -45,7 +45,7 @@ TEST_F(MainWindowStartTest, WithoutFilesTheDefaultsAreUsedAndBothFilesWrittenWho
 // helper's small window is kept on it too.
 TEST_F(MainWindowStartTest, TheWindowsAreKeptOnTheMeasuredScreen)
 {
-    const int width = GetSystemMetrics(SM_CXSCREEN), bottom = GetSystemMetrics(SM_CYSCREEN) - 30;
+    const int width = GetSystemMetrics(SM_CXSCREEN), bottom = GetSystemMetrics(SM_CYSCREEN) - kBottomMargin;
     const struct { std::string placement; std::vector<LONG> expected; } cases[] = {
         { "moto_x=-40\r\nmoto_w=" + std::to_string(width + 100) + "\r\nmoto_y=5000\r\nmoto_h=200\r\n",
           { 0, bottom - 200, width, bottom } },

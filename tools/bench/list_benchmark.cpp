@@ -34,6 +34,7 @@ int wmain(int argc, wchar_t** argv)
         ResetAppState();
         PrepareApplication();
         RegisterMainWindow(GetModuleHandleW(nullptr));
+        CreateMainWindow();
         double refreshMs = MeanMs([] { RefreshProfileList(g_app.mainWindow); });
         double sortMs = MeanMs([] { SortProfileList(g_app.mainWindow, 0); });
         std::printf("%d %.1f %.1f\n", ListView_GetItemCount(g_app.listView), refreshMs, sortMs);
