@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs the whole test suite
-# under Wine in a virtual X server.
+# under Wine in a virtual X server. Arguments go to CTest:
+#   ./test.sh -R window          one test program (unit, window, e2e, helper, package, fuzz)
 set -euo pipefail
 source "$(dirname "$0")/tools/common.sh"
 
@@ -13,8 +14,6 @@ prepare_wine_prefix
 # through winemenubuilder, so it is switched on here; its menu files go to the same folder.
 export XDG_DATA_HOME=$BUILD_DIR/xdg XDG_CONFIG_HOME=$BUILD_DIR/xdg WINEDLLOVERRIDES="mscoree,mshtml="
 rm -rf "$XDG_DATA_HOME"
-# The rules that need no window, natively under the sanitizers.
-"$KORVATEL_ROOT/tests/fuzz/run_fuzz.sh" "$BUILD_DIR" 10
 
 # A wineserver left from an earlier display would keep the old one.
 wineserver -k 2>/dev/null || true
@@ -24,7 +23,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     # here so they do not hold the test runner'"'"'s output pipe open.
     wine cmd /c exit >/dev/null 2>&1 </dev/null
     status=0
-    ctest --test-dir "$1" --output-on-failure || status=$?
+    ctest --test-dir "$1" --output-on-failure -j2 "${@:2}" || status=$?
     wineserver -k 2>/dev/null || true
     exit $status
-' _ "$BUILD_DIR"
+' _ "$BUILD_DIR" "$@"
