@@ -33,46 +33,46 @@ protected:
         ASSERT_TRUE(program.Start(folder + name, base));
         ASSERT_NE(window = program.WaitForWindow(L"KORVATEL"), nullptr);
         HWND list = nullptr;   // the window can be found while its list is still being made
-        ASSERT_TRUE(WaitUntil([&] {
+        ASSERT_TRUE(WaitUntil("the profile in the list", [&] {
             return SendMessageW(list = GetDlgItem(window, IDC_PROFILE_LIST), LVM_GETITEMCOUNT, 0, 0) == 1;
-        }, 10000));
+        }));
         ASSERT_TRUE(!removeTheFile || DeleteFileW(In(L"ipaddress\\office.bat").c_str()));
         PostMessageW(list, WM_KEYDOWN, VK_HOME, 0);
-        ASSERT_TRUE(WaitUntil([&] { return SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0) == 1; }, 5000));
+        ASSERT_TRUE(WaitUntil("the row to be selected", [&] { return SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0) == 1; }));
         PostMessageW(window, WM_COMMAND, IDT_APPLY, 0);
     }
 
+    // What the stand-in has logged once it has logged this many runs, or after 20 s.
     std::string NetshLog(size_t lines = 1)
     {
         std::string text;
-        WaitUntil([&] { return (text = ReadBytes(In(L"netsh.log"))).size() >= lines * strlen(kArguments); }, 20000);
+        WaitUntil("netsh's log", [&] { return (text = ReadBytes(In(L"netsh.log"))).size() >= lines * strlen(kArguments); });
         return text;
     }
 
-    // The program's own box, its text read from the box's static control; gone when this returns. Its
-    // owner is the main window, or the window of that title.
-    void ExpectErrorBox(const std::wstring& expected, const wchar_t* ownerTitle = L"KORVATEL")
+    // The program's next box with this text, read from the box's static control, owned by the main window or
+    // the window of that title; gone when this returns.
+    ::testing::AssertionResult ErrorBox(const std::wstring& expected, const wchar_t* ownerTitle = L"KORVATEL")
     {
         HWND box = program.WaitForWindow(L"Error");
-        ASSERT_NE(box, nullptr) << "no message from the program";
-        wchar_t owner[64] = {};
-        GetWindowTextW(GetWindow(box, GW_OWNER), owner, ARRAYSIZE(owner));
-        EXPECT_TRUE(ownerTitle == std::wstring(owner) && ItemText(box, kMessageBoxTextId) == expected) << ItemText(box, kMessageBoxTextId);
+        if (box == nullptr) {
+            return ::testing::AssertionFailure() << "no box from the program; expected " << Shown(expected);
+        }
+        std::wstring text = ItemText(box, kMessageBoxTextId), owner = WindowTitle(GetWindow(box, GW_OWNER));
         PostMessageW(box, WM_COMMAND, IDOK, 0);
-        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 5000));
+        WaitUntil("the box to close", [&] { return !IsWindow(box); });
+        if (text == expected && owner == ownerTitle) {
+            return ::testing::AssertionSuccess();
+        }
+        return ::testing::AssertionFailure() << "expected " << Shown(expected) << " over "
+                                             << Shown(ownerTitle) << "\n  shown "
+                                             << Shown(text) << " over " << Shown(owner);
     }
 
     void Close(DWORD timeoutMs = 15000)
     {
         PostMessageW(window, WM_CLOSE, 0, 0);
         EXPECT_EQ(program.ExitCode(timeoutMs), 0);
-    }
-
-    static std::wstring ItemText(HWND box, int id)
-    {
-        wchar_t text[1024] = {};
-        GetDlgItemTextW(box, id, text, ARRAYSIZE(text));
-        return text;
     }
 
     std::wstring In(const wchar_t* name) const { return base + L"\\" + name; }

@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <numeric>
 #include <string>
 #include <vector>
 
@@ -18,7 +17,6 @@
 #include "handoff/helper_numbers.h"
 #include "handoff/helper_text.h"
 #include "helper/helper_rules.h"
-#include "listview/row_rules.h"
 #include "settings/typed_number.h"
 #include "profiles/profile_format.h"
 
@@ -33,8 +31,6 @@ static std::wstring Units(FuzzedDataProvider& input, size_t most)
     }
     return text;
 }
-
-static int Sign(int value) { return (value > 0) - (value < 0); }
 
 // Any bytes scan within bounds, and a line written from what they gave scans back to the same values.
 static void ScanAndWriteBack(FuzzedDataProvider& input)
@@ -83,41 +79,6 @@ static void AcceptedNameMakesOneLine(FuzzedDataProvider& input)
     REQUIRE(!ProfileFileName(profile, fileName) || wcspbrk(fileName, L"\\/:*?<>|\"") == nullptr);
 }
 
-static void CompareIsAnOrder(FuzzedDataProvider& input)
-{
-    std::wstring a = Units(input, 300), b = Units(input, 300), c = Units(input, 300);
-    REQUIRE(CompareRowTexts(a.c_str(), a.c_str()) == 0);
-    REQUIRE(Sign(CompareRowTexts(a.c_str(), b.c_str())) == -Sign(CompareRowTexts(b.c_str(), a.c_str())));
-    bool ordered = CompareRowTexts(a.c_str(), b.c_str()) <= 0 && CompareRowTexts(b.c_str(), c.c_str()) <= 0;
-    REQUIRE(!ordered || CompareRowTexts(a.c_str(), c.c_str()) <= 0);
-}
-
-// The moves, made in the order given, keep every row and take a selected row at most one place.
-static void MovesKeepEveryRow(FuzzedDataProvider& input)
-{
-    int rowCount = input.ConsumeIntegralInRange<int>(0, 40);
-    std::vector<int> rows, order(static_cast<size_t>(rowCount));
-    for (int row = 0; row < rowCount; ++row) {
-        if (input.ConsumeBool()) {
-            rows.push_back(row);
-        }
-    }
-    bool down = input.ConsumeBool();
-    std::vector<int> moving(rows.size() + 1);
-    int moved = PlanRowMoves(rows.data(), static_cast<int>(rows.size()), rowCount, down, moving.data());
-    REQUIRE(moved >= 0 && moved <= static_cast<int>(rows.size()));
-    std::iota(order.begin(), order.end(), 0);
-    for (int i = 0; i < moved; ++i) {
-        int target = down ? moving[i] + 1 : moving[i] - 1;
-        REQUIRE(std::binary_search(rows.begin(), rows.end(), order[moving[i]]) && target >= 0 && target < rowCount);
-        std::swap(order[moving[i]], order[target]);
-    }
-    for (int at = 0; at < rowCount; ++at) {
-        bool selected = std::binary_search(rows.begin(), rows.end(), order[at]);
-        REQUIRE(!selected || order[at] == at || order[at] == (down ? at - 1 : at + 1));
-    }
-}
-
 static void PlacesAndNumbersStayBounded(FuzzedDataProvider& input)
 {
     long long position = input.ConsumeIntegral<long long>();
@@ -157,7 +118,7 @@ static std::wstring ReadBack(std::wstring stored)
 // begins or ends with what the reader drops, and refused only when it does not fit.
 static void TextsComeBackExactly(FuzzedDataProvider& input)
 {
-    std::wstring value = Units(input, 300), typed = Units(input, 5);
+    std::wstring value = Units(input, 300);
     wchar_t stored[kHelperTextCapacity + 2];
     size_t capacity = input.ConsumeIntegralInRange<size_t>(1, kHelperTextCapacity + 2);
     auto dropped = [](wchar_t end) { return end <= L' ' || end == L'"' || end == L'\''; };
@@ -165,9 +126,6 @@ static void TextsComeBackExactly(FuzzedDataProvider& input)
     bool fits = FormatStoredHelperText(value.c_str(), stored, capacity);
     REQUIRE(fits == (value.size() + (plain ? 0 : 2) < capacity));
     REQUIRE(!fits || (ReadBack(stored) == value && (!plain || stored == value)));
-    int octet = -1;
-    bool digits = !typed.empty() && typed.size() <= 3 && typed.find_first_not_of(L"0123456789") == std::wstring::npos;
-    REQUIRE(ParseOctetText(typed.c_str(), &octet) == (digits && std::stoi(typed) <= 255));
     REQUIRE(!IsLoopbackAddressText(value.c_str()) || value.rfind(L"127.0.0.1", 0) == 0);
     IsWifiDirectDescription(value.c_str());
 }
@@ -177,7 +135,7 @@ static void TypedNumbersAreWholeNumbersInRange(FuzzedDataProvider& input)
 {
     std::wstring text;
     for (size_t i = input.ConsumeIntegralInRange<size_t>(0, 16); i > 0; --i) {
-        text += L" \t-+0123456789x"[input.ConsumeIntegralInRange<size_t>(0, 14)];
+        text += L" \t\n-+0123456789x\xFF15"[input.ConsumeIntegralInRange<size_t>(0, 16)];
     }
     int low = input.ConsumeIntegral<int>(), high = input.ConsumeIntegral<int>(), read = 7;
     size_t first = text.find_first_not_of(L" \t"), last = text.find_last_not_of(L" \t");
@@ -234,9 +192,9 @@ static void IniKeysReadBackAsSet(FuzzedDataProvider& input)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzedDataProvider input(data, size);
-    void (*const rules[])(FuzzedDataProvider&) = { ScanAndWriteBack, AcceptedNameMakesOneLine, CompareIsAnOrder,
-                                                   MovesKeepEveryRow, PlacesAndNumbersStayBounded, TextsComeBackExactly,
-                                                   IniKeysReadBackAsSet, TypedNumbersAreWholeNumbersInRange };
-    rules[input.ConsumeIntegralInRange<size_t>(0, 7)](input);
+    void (*const rules[])(FuzzedDataProvider&) = { ScanAndWriteBack, AcceptedNameMakesOneLine, PlacesAndNumbersStayBounded,
+                                                   TextsComeBackExactly, IniKeysReadBackAsSet,
+                                                   TypedNumbersAreWholeNumbersInRange };
+    rules[input.ConsumeIntegralInRange<size_t>(0, std::size(rules) - 1)](input);
     return 0;
 }

@@ -13,7 +13,7 @@ case ${2:-} in
 *) echo "usage: run_fuzz.sh BUILD_DIR --runs N | --time SECONDS" >&2; exit 2 ;;
 esac
 mkdir -p "$OUT"
-SOURCES=("$ROOT"/tests/fuzz/rules_fuzz.cpp "$ROOT"/profiles/profile_format.cpp "$ROOT"/listview/row_rules.cpp
+SOURCES=("$ROOT"/tests/fuzz/rules_fuzz.cpp "$ROOT"/profiles/profile_format.cpp
          "$ROOT"/editor/adapter_rules.cpp "$ROOT"/common/screen_rules.cpp "$ROOT"/helper/helper_rules.cpp
          "$ROOT"/handoff/helper_text.cpp "$ROOT"/handoff/helper_numbers.cpp
          "$ROOT"/settings/typed_number.cpp "$ROOT"/common/ini_rules.cpp)

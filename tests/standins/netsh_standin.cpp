@@ -1,6 +1,7 @@
 // Stand-in netsh.exe, run by a profile's batch file: appends its arguments as
-// one line to netsh.log, waits while netsh_hold exists, then ends with the
-// number in netsh_exit.txt (0 without it). All three in its current directory.
+// one line to netsh.log, waits while netsh_hold exists (a minute at most), then
+// ends with the number in netsh_exit.txt (0 without it). All three in its
+// current directory.
 #include <windows.h>
 
 #include <stdio.h>
@@ -21,7 +22,8 @@ int wmain()
     FILE* log = _wfopen(L"netsh.log", L"ab");
     fprintf(log, "%ls\r\n", SkipProgramName(GetCommandLineW()));
     fclose(log);
-    while (GetFileAttributesW(L"netsh_hold") != INVALID_FILE_ATTRIBUTES) {
+    for (DWORD start = GetTickCount();
+         GetFileAttributesW(L"netsh_hold") != INVALID_FILE_ATTRIBUTES && GetTickCount() - start < 60000;) {
         Sleep(20);
     }
     unsigned long code = 0;

@@ -1,8 +1,11 @@
-// End-to-end tests: a built program run as its own process, and the clipboard.
+// Tests with windows and processes: waits with a deadline, the built programs run as processes of their own,
+// what the test has started, the clipboard and a dialog's texts.
 #pragma once
 
 #include <windows.h>
 #include <tlhelp32.h>
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
@@ -10,16 +13,16 @@
 
 #include "support/temp_dir.h"
 
-// Polls every 20 ms until done() holds; false on timeout.
+// Polls every 20 ms until done() holds, at most timeoutMs; a failure says what it waited for.
 template <class Done>
-bool WaitUntil(Done done, DWORD timeoutMs)
+::testing::AssertionResult WaitUntil(const char* what, Done done, DWORD timeoutMs = 20000)
 {
     for (DWORD start = GetTickCount(); !done(); Sleep(20)) {
         if (GetTickCount() - start >= timeoutMs) {
-            return false;
+            return ::testing::AssertionFailure() << "waited " << timeoutMs << " ms for " << what;
         }
     }
-    return true;
+    return ::testing::AssertionSuccess();
 }
 
 // The programs still running that this process started, or that those started, by name.
@@ -45,15 +48,13 @@ inline std::wstring ChildProcesses()
     return running;
 }
 
-// True once none of them runs: every elevated run has written all it will write. Waits at most timeoutMs.
-inline ::testing::AssertionResult ChildProcessesEnded(DWORD timeoutMs = 20000)
+// Until none of them runs but those named in staying: every elevated run has written all it will write.
+inline ::testing::AssertionResult ChildProcessesEnded(const std::wstring& staying = L"")
 {
     std::wstring running;
-    if (WaitUntil([&] { return (running = ChildProcesses()).empty(); }, timeoutMs)) {
-        return ::testing::AssertionSuccess();
-    }
-    return ::testing::AssertionFailure() << "after " << timeoutMs << " ms, processes the test started still run: "
-                                         << ::testing::PrintToString(running);
+    ::testing::AssertionResult ended = WaitUntil("the processes the test started to end",
+                                                 [&] { return (running = ChildProcesses()) == staying; });
+    return ended << ", still running: " << Shown(running);
 }
 
 // A program built next to the running test program.
@@ -89,7 +90,7 @@ public:
     HWND WaitForWindow(const wchar_t* title, DWORD timeoutMs = 20000)
     {
         HWND found = nullptr;
-        WaitUntil([&] {
+        WaitUntil("a window", [&] {
             for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, nullptr, title)) != nullptr;) {
                 DWORD owner = 0;
                 GetWindowThreadProcessId(window, &owner);
@@ -112,14 +113,28 @@ private:
     PROCESS_INFORMATION info_ = {};
 };
 
+inline std::wstring ItemText(HWND dialog, int id)
+{
+    wchar_t text[1024] = {};
+    GetDlgItemTextW(dialog, id, text, ARRAYSIZE(text));
+    return text;
+}
+
+inline std::wstring WindowTitle(HWND window)
+{
+    wchar_t title[128] = {};
+    GetWindowTextW(window, title, ARRAYSIZE(title));
+    return title;
+}
+
 // The clipboard's data in a format, empty when absent. Peeking answers a program that empties the clipboard
 // while the test holds it.
 inline std::string ClipboardData(UINT format)
 {
     std::string bytes;
     MSG message;
-    EXPECT_TRUE(WaitUntil([&] { return PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE), OpenClipboard(nullptr); },
-                          2000)) << "the clipboard stays busy";
+    EXPECT_TRUE(WaitUntil("the clipboard to be free",
+                          [&] { return PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE), OpenClipboard(nullptr); }));
     HANDLE data = GetClipboardData(format);
     if (const char* chars = data ? static_cast<const char*>(GlobalLock(data)) : nullptr) {
         bytes.assign(chars, GlobalSize(data));
@@ -137,3 +152,26 @@ inline std::wstring ClipboardText()
     std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
     return bytes.empty() ? kNoText : text.substr(0, text.find(L'\0'));
 }
+
+// The clipboard's changes as they come, each with the time it was made: the time of the system's message that
+// told of it, not the time the test got to it, so that the test's own delays under load do not count.
+class ClipboardWatch {
+public:
+    ClipboardWatch() { AddClipboardFormatListener(window_); }
+    ~ClipboardWatch() { DestroyWindow(window_); }
+
+    // The next change and the text it left.
+    ::testing::AssertionResult Next(DWORD* time, std::wstring* text)
+    {
+        MSG message;
+        return WaitUntil("a change of the clipboard", [&] {
+            bool changed = PeekMessageW(&message, window_, WM_CLIPBOARDUPDATE, WM_CLIPBOARDUPDATE, PM_REMOVE) != FALSE;
+            *time = changed ? message.time : 0;
+            *text = changed ? ClipboardText() : L"";
+            return changed;
+        });
+    }
+
+private:
+    HWND window_ = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+};

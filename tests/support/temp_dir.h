@@ -75,3 +75,12 @@ inline std::wstring ReadText(const std::wstring& path)
                                                         &text[0], static_cast<int>(text.size()))));
     return text;
 }
+
+// Text as a failure message shows it: UTF-8 in quotes, so that Japanese reads as Japanese.
+inline std::string Shown(const std::wstring& text)
+{
+    std::string utf8(text.size() * 3, '\0');
+    utf8.resize(static_cast<size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &utf8[0],
+                                                        static_cast<int>(utf8.size()), nullptr, nullptr)));
+    return "\"" + utf8 + "\"";
+}

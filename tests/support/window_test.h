@@ -4,24 +4,26 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "app/application.h"
 #include "core/app_state.h"
 #include "core/message_box.h"
-#include "support/temp_dir.h"
+#include "listview/profile_list.h"
+#include "support/process_runner.h"
 
 struct CapturedMessage {
     HWND owner;
     std::wstring text, caption;
     UINT type;
 };
+
+typedef std::vector<std::wstring> Texts;
 
 class MainWindowTest : public ::testing::Test {
 protected:
@@ -62,12 +64,16 @@ protected:
         EXPECT_FALSE(IsWindow(g_app.mainWindow));
     }
 
-    // Through the program's own handling of each message.
+    // Through the program's own handling of each message, until none is waiting.
     static void PumpMessages()
     {
         MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        for (DWORD start = GetTickCount(); PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
             DispatchLoopMessage(message);
+            if (GetTickCount() - start > 20000) {
+                ADD_FAILURE() << "messages kept coming for 20 s";
+                return;
+            }
         }
     }
 
@@ -78,11 +84,14 @@ protected:
         return PlayDialog([command] { SendMessageW(g_app.mainWindow, WM_COMMAND, command, 0); }, std::move(action));
     }
 
-    // The same for a dialog that open() makes show, as a key press does.
+    // The same for a dialog that open() makes show, as a key press does. A dialog of this thread that is
+    // still waiting to be played after 20 s is ended, and the test fails.
     static bool PlayDialog(std::function<void()> open, std::function<void(HWND dialog)> action)
     {
         static std::function<void(HWND)> pending;
+        static DWORD opened;
         pending = std::move(action);
+        opened = GetTickCount();
         UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) {
             HWND dialog = FindWindowExW(nullptr, nullptr, L"#32770", nullptr);   // the one shown last
             if (pending && dialog != nullptr && IsWindowVisible(dialog)) {
@@ -90,6 +99,9 @@ protected:
                 pending = nullptr;
                 play(dialog);
                 EXPECT_FALSE(IsWindowVisible(dialog)) << "the test's action left the dialog open";
+                EndDialog(dialog, 0);
+            } else if (pending && GetTickCount() - opened > 20000 && dialog != nullptr) {
+                ADD_FAILURE() << "the dialog to play never showed";
                 EndDialog(dialog, 0);
             }
         });
@@ -101,14 +113,26 @@ protected:
         return ran;
     }
 
-    // Exactly one message box since the last check, owned by the main window unless another owner is given.
-    void ExpectOneMessage(const std::wstring& text, const std::wstring& caption, UINT type, HWND owner = nullptr)
+    // Exactly one message box since the last check, owned by the main window unless another owner is given;
+    // the record is cleared.
+    ::testing::AssertionResult OneMessage(const std::wstring& text, const std::wstring& caption, UINT type,
+                                          HWND owner = nullptr)
     {
-        ASSERT_EQ(messages.size(), 1u);
+        std::vector<CapturedMessage> shown;
+        shown.swap(messages);
         owner = owner != nullptr ? owner : g_app.mainWindow;
-        EXPECT_EQ(std::tie(messages[0].text, messages[0].caption, messages[0].type, messages[0].owner),
-                  std::tie(text, caption, type, owner));
-        messages.clear();
+        if (shown.size() == 1 && shown[0].text == text && shown[0].caption == caption && shown[0].type == type
+            && shown[0].owner == owner) {
+            return ::testing::AssertionSuccess();
+        }
+        ::testing::AssertionResult failure = ::testing::AssertionFailure();
+        failure << "expected one box: " << Shown(text) << " / " << Shown(caption)
+                << " type " << type << " owner " << owner << "\n  shown " << shown.size() << ":";
+        for (const CapturedMessage& box : shown) {
+            failure << "\n  " << Shown(box.text) << " / " << Shown(box.caption)
+                    << " type " << box.type << " owner " << box.owner;
+        }
+        return failure;
     }
 
     HWND window() const { return g_app.mainWindow; }
@@ -117,6 +141,45 @@ protected:
     TempDir base;
     static inline std::vector<CapturedMessage> messages;
 };
+
+// The list's rows, top to bottom: each row's text, with its key and marks when asked (s selected, f focused,
+// d drop-highlighted).
+inline Texts Rows(bool withKeysAndMarks = false)
+{
+    Texts rows;
+    for (int row = 0; row < ListView_GetItemCount(g_app.listView); ++row) {
+        wchar_t text[MAX_PATH];
+        ReadRowText(row, text);
+        LVITEMW item = {};
+        item.mask = LVIF_PARAM;
+        item.iItem = row;
+        ListView_GetItem(g_app.listView, &item);
+        UINT marks = ListView_GetItemState(g_app.listView, row, LVIS_FOCUSED | LVIS_SELECTED | LVIS_DROPHILITED);
+        rows.push_back(withKeysAndMarks ? text + (L"/" + std::to_wstring(item.lParam)) + (marks & LVIS_SELECTED ? L"s" : L"")
+                                              + (marks & LVIS_FOCUSED ? L"f" : L"") + (marks & LVIS_DROPHILITED ? L"d" : L"")
+                                        : text);
+    }
+    return rows;
+}
+
+// Replaces the rows by these texts with the keys 0 ... n-1, as a refresh does, and gives some rows marks.
+inline void FillRows(const Texts& texts, const std::vector<int>& marked = {}, UINT marks = LVIS_SELECTED)
+{
+    SendMessageW(g_app.listView, WM_SETREDRAW, FALSE, 0);
+    ListView_DeleteAllItems(g_app.listView);
+    for (size_t i = 0; i < texts.size(); ++i) {
+        LVITEMW item = {};
+        item.mask = LVIF_TEXT | LVIF_PARAM;
+        item.iItem = static_cast<int>(i);
+        item.pszText = const_cast<wchar_t*>(texts[i].c_str());
+        item.lParam = static_cast<LPARAM>(i);
+        ListView_InsertItem(g_app.listView, &item);
+    }
+    SendMessageW(g_app.listView, WM_SETREDRAW, TRUE, 0);
+    for (int row : marked) {
+        ListView_SetItemState(g_app.listView, row, marks, marks);
+    }
+}
 
 inline void ClickButton(HWND dialog, int id)
 {
@@ -176,11 +239,4 @@ inline std::wstring TrashFolder()
     std::wstring folder = L"Z:" + std::wstring(data) + L"/Trash/files";
     std::replace(folder.begin(), folder.end(), L'/', L'\\');
     return folder;
-}
-
-inline std::wstring ItemText(HWND dialog, int id)
-{
-    wchar_t text[1024] = {};
-    GetDlgItemTextW(dialog, id, text, ARRAYSIZE(text));
-    return text;
 }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -11,7 +10,6 @@
 #include "listview/row_rules.h"
 #include "profiles/profile_file.h"
 #include "profiles/profile_format.h"
-#include "settings/typed_number.h"
 
 // A DHCP line has 40 bytes around the name, a static one with three-digit
 // numbers 74; "_auto.bat" takes 9 of a file name's 255 characters. A name of
@@ -74,17 +72,21 @@ TEST(ProfileScanner, NameKeywordAndNumbers)
     EXPECT_EQ(Scan("\"abc\"", 1), "\"\" - 0: 0.0.0.0/0.0.0.0");   // the closing quote lies beyond the data
 }
 
+// Every text of up to four characters from digits and their near misses: one to three ASCII digits up to 255.
 TEST(ProfileFormat, AnOctetIsOneToThreeDigitsUpTo255)
 {
-    const struct { const wchar_t* text; int value; } cases[] = {
-        { L"0", 0 }, { L"255", 255 }, { L"007", 7 }, { L"10", 10 },
-        { L"", -1 }, { L"1921", -1 }, { L"256", -1 }, { L"300", -1 }, { L"abc", -1 }, { L"-5", -1 }, { L"+5", -1 },
-        { L"1.2", -1 }, { L"0x1", -1 }, { L" 16", -1 }, { L"16 ", -1 }, { L"\xFF11", -1 },
-    };
-    for (const auto& c : cases) {
-        int value = -1;
-        EXPECT_EQ(ParseOctetText(c.text, &value), c.value >= 0) << testing::PrintToString(c.text);
-        EXPECT_EQ(value, c.value) << testing::PrintToString(c.text);
+    const wchar_t kUnits[] = L"0125 -+.x\xFF11";
+    std::vector<std::wstring> texts = { L"" };
+    for (size_t i = 0; i < texts.size() && texts[i].size() < 4; ++i) {
+        for (wchar_t unit : std::wstring(kUnits)) {
+            texts.push_back(texts[i] + unit);
+        }
+    }
+    for (const std::wstring& text : texts) {
+        bool digits = !text.empty() && text.size() <= 3 && text.find_first_not_of(L"0123456789") == std::wstring::npos;
+        int wanted = digits && std::stoi(text) <= 255 ? std::stoi(text) : -1, value = -1;
+        EXPECT_EQ(ParseOctetText(text.c_str(), &value), wanted >= 0) << testing::PrintToString(text);
+        EXPECT_EQ(value, wanted) << testing::PrintToString(text);
     }
 }
 
@@ -127,59 +129,59 @@ TEST(ProfileFormat, AdapterNamesThatCannotMakeASoundProfile)
     }
 }
 
+// Every pair of texts of up to two characters from the edges of the ASCII capitals and beyond, against the
+// plain rule: capitals A to Z as lower case, then the first differing unit's unsigned difference.
 TEST(CompareRowTexts, FoldsOnlyAsciiCapitalsAndGivesTheUnsignedDifference)
 {
-    const std::wstring x254(254, L'x');
-    const struct {
-        std::wstring first, second;
-        int expected;
-    } cases[] = {
-        { L"abc.bat", L"ABC.bat", 0 },
-        { L"a_x.bat", L"ab.bat", 0x5F - 0x62 },   // '_' below 'b' once capitals are lowered
-        { L"\xFF21", L"\xFF41", 0xFF21 - 0xFF41 }, // full-width letters keep their own units
-        { L"\xFFFF", L"a", 0xFFFF - 0x61 },
-        { L"ab", L"abc", -0x63 },                 // a prefix first
-        { x254 + L"xa", x254 + L"xb", 0 },        // only the first 255 characters count
-        { x254 + L"a", x254 + L"b", -1 },
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(CompareRowTexts(c.first.c_str(), c.second.c_str()), c.expected)
-            << ::testing::PrintToString(c.first) << " vs " << ::testing::PrintToString(c.second);
+    const std::wstring units = L"@AMZ[_`amz{\xC0\xE0\xFF21\xFF41\xFFFF";
+    std::vector<std::wstring> texts = { L"" };
+    for (wchar_t first : units) {
+        texts.push_back(std::wstring(1, first));
+        for (wchar_t second : units) {
+            texts.push_back(std::wstring{ first, second });
+        }
+    }
+    auto folded = [](wchar_t unit) { return unit >= L'A' && unit <= L'Z' ? unit + 32 : static_cast<int>(unit); };
+    for (const std::wstring& a : texts) {
+        for (const std::wstring& b : texts) {
+            size_t i = 0;
+            while (i < a.size() && folded(a[i]) == folded(b[i])) {   // b's terminator ends a longer a
+                ++i;
+            }
+            ASSERT_EQ(CompareRowTexts(a.c_str(), b.c_str()), folded(a.c_str()[i]) - folded(b.c_str()[i]))
+                << testing::PrintToString(a) << " vs " << testing::PrintToString(b);
+        }
     }
 }
 
-// Rows P Q R S T (or P Q R S): which selected rows a move takes, in the order taken.
+// Every selection of up to seven rows, both ways: the block of selected rows at the end the rows move towards
+// stays, and the rest move from that end.
 TEST(PlanRowMoves, ABlockAtTheEndStaysAndTheRestMoveFromThatEnd)
 {
-    const struct { std::vector<int> rows; int rowCount; bool down; std::vector<int> moving; } cases[] = {
-        { { 0, 1 }, 5, false, {} }, { { 0, 1, 3 }, 5, false, { 3 } }, { { 2, 3 }, 5, false, { 2, 3 } },
-        { { 0, 2, 3 }, 5, false, { 2, 3 } }, { { 4 }, 5, true, {} }, { { 3, 4 }, 5, true, {} },
-        { { 1, 2 }, 4, true, { 2, 1 } }, { { 1, 3 }, 5, true, { 3, 1 } }, { { 1, 3, 4 }, 5, true, { 1 } },
-    };
-    for (const auto& c : cases) {
-        int moving[8];
-        int moved = PlanRowMoves(c.rows.data(), static_cast<int>(c.rows.size()), c.rowCount, c.down, moving);
-        EXPECT_EQ(std::vector<int>(moving, moving + moved), c.moving)
-            << (c.down ? "down " : "up ") << ::testing::PrintToString(c.rows);
-    }
-}
-
-// The settings dialog's numbers: blanks around one optional minus sign and digits, within the field's range.
-TEST(ParseTypedNumber, TakesAWholeNumberInRangeAndNothingElse)
-{
-    const struct { const wchar_t* text; int low, high, value; bool taken; } cases[] = {
-        { L"0", 0, 60000, 0, true }, { L" \t60000 ", 0, 60000, 60000, true }, { L"007", 0, 60000, 7, true },
-        { L"-0", 0, 60000, 0, true }, { L"-2147483648", INT_MIN, INT_MAX, INT_MIN, true },
-        { L"2147483647", INT_MIN, INT_MAX, INT_MAX, true }, { L"60001", 0, 60000, 0, false },
-        { L"-1", 0, 60000, 0, false }, { L"2147483648", INT_MIN, INT_MAX, 0, false },
-        { L"99999999999999999999999", INT_MIN, INT_MAX, 0, false }, { L"", 0, 9, 0, false }, { L" ", 0, 9, 0, false },
-        { L"-", 0, 9, 0, false }, { L"+5", 0, 9, 0, false }, { L"- 5", -9, 9, 0, false }, { L"1 2", 0, 99, 0, false },
-        { L"12abc", 0, 99, 0, false }, { L"1.5", 0, 9, 0, false }, { L"0x1", 0, 9, 0, false }, { L"\xFF15", 0, 9, 0, false },
-        { L"5\n", 0, 9, 0, false },
-    };
-    for (const auto& c : cases) {
-        int value = -7;
-        EXPECT_EQ(ParseTypedNumber(c.text, c.low, c.high, &value), c.taken) << testing::PrintToString(c.text);
-        EXPECT_EQ(value, c.taken ? c.value : -7) << testing::PrintToString(c.text);
+    for (int rowCount = 0; rowCount <= 7; ++rowCount) {
+        for (int selection = 0; selection < 1 << rowCount; ++selection) {
+            for (bool down : { false, true }) {
+                std::vector<int> rows, wanted;
+                for (int row = 0; row < rowCount; ++row) {
+                    if (selection & (1 << row)) {
+                        rows.push_back(row);
+                    }
+                }
+                wanted = rows;
+                if (down) {
+                    std::reverse(wanted.begin(), wanted.end());
+                }
+                int edge = down ? rowCount - 1 : 0, step = down ? -1 : 1;
+                size_t staying = 0;
+                while (staying < wanted.size() && wanted[staying] == edge + step * static_cast<int>(staying)) {
+                    ++staying;
+                }
+                wanted.erase(wanted.begin(), wanted.begin() + static_cast<std::ptrdiff_t>(staying));
+                int moving[8];
+                int moved = PlanRowMoves(rows.data(), static_cast<int>(rows.size()), rowCount, down, moving);
+                ASSERT_EQ(std::vector<int>(moving, moving + moved), wanted)
+                    << (down ? "down " : "up ") << testing::PrintToString(rows) << " of " << rowCount;
+            }
+        }
     }
 }

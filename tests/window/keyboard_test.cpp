@@ -5,24 +5,18 @@
 
 #include <algorithm>
 
-#include "listview/profile_list.h"
 #include "res/resource.h"
-#include "support/process_runner.h"
 #include "support/window_test.h"
 
 namespace {
 
-typedef std::vector<std::wstring> Texts;
-
-Texts RowTexts()
+// Keys that would change the list or the files if the list had them.
+void PressListKeys()
 {
-    Texts rows;
-    for (int row = 0; row < ListView_GetItemCount(g_app.listView); ++row) {
-        wchar_t text[MAX_PATH];
-        ReadRowText(row, text);
-        rows.push_back(text);
-    }
-    return rows;
+    PressKey(VK_DELETE);
+    PressKey(VK_F5);
+    PressKey(VK_DOWN, VK_MENU);
+    PressKey('N', VK_CONTROL);
 }
 
 std::vector<int> SelectedRows()
@@ -88,33 +82,28 @@ TEST_F(KeyboardTest, EveryKeyWorksFromAFreshStartWithoutAClick)
     ASSERT_EQ(GetFocus(), g_app.listView) << "the list has no keyboard focus after the start";
     SortProfileList(window(), 0);
     SortProfileList(window(), 0);
-    ASSERT_EQ(RowTexts(), (Texts{ L"a.bat", L"b.bat", L"c.bat" }));
+    ASSERT_EQ(Rows(), (Texts{ L"a.bat", L"b.bat", L"c.bat" }));
     Press(VK_END);
     Press(VK_UP, VK_MENU);
-    EXPECT_EQ(RowTexts(), (Texts{ L"a.bat", L"c.bat", L"b.bat" }));
+    EXPECT_EQ(Rows(), (Texts{ L"a.bat", L"c.bat", L"b.bat" }));
     Press(VK_HOME);
     Press(VK_DOWN, VK_MENU);
-    EXPECT_EQ(RowTexts(), (Texts{ L"c.bat", L"a.bat", L"b.bat" }));
+    EXPECT_EQ(Rows(), (Texts{ L"c.bat", L"a.bat", L"b.bat" }));
     WriteBytes(BasePath(L"ipaddress\\d.bat"), "netsh d\r\n");
     Press(VK_F5);
-    Texts listed = RowTexts();
+    Texts listed = Rows();
     std::sort(listed.begin(), listed.end());
     ASSERT_EQ(listed, (Texts{ L"a.bat", L"b.bat", L"c.bat", L"d.bat" }));
 
-    auto title = [](HWND dialog) {
-        wchar_t text[64] = {};
-        GetWindowTextW(dialog, text, ARRAYSIZE(text));
-        return std::wstring(text);
-    };
     Press(VK_HOME);
     EXPECT_TRUE(PlayDialog([] { PressKey(VK_F2); }, [&](HWND editor) {
-        EXPECT_EQ(title(editor), L"IPアドレス編集");
+        EXPECT_EQ(WindowTitle(editor), L"IPアドレス編集");
         PressKey(VK_ESCAPE);
         PumpDialog(editor);
     }));
     EXPECT_EQ(GetFocus(), g_app.listView) << "the list lost the keyboard to the editor";
     EXPECT_TRUE(PlayDialog([] { PressKey('N', VK_CONTROL); }, [&](HWND editor) {
-        EXPECT_EQ(title(editor), L"IPアドレス追加");
+        EXPECT_EQ(WindowTitle(editor), L"IPアドレス追加");
         SendDlgItemMessageW(editor, IDC_EDITOR_ADAPTERS, LB_SETCURSEL, 0, 0);
         SetDlgItemTextW(editor, IDC_EDITOR_ADDRESS3, L"1");
         SetDlgItemTextW(editor, IDC_EDITOR_ADDRESS4, L"1");
@@ -124,16 +113,16 @@ TEST_F(KeyboardTest, EveryKeyWorksFromAFreshStartWithoutAClick)
         PressKey(VK_ESCAPE);
         PumpDialog(editor);
     }));
-    Texts rows = RowTexts();
+    Texts rows = Rows();
     EXPECT_EQ(rows.size(), 4u) << "the editor wrote a profile";
     Press(VK_HOME);
     Press(VK_DELETE);
     EXPECT_FALSE(FileExists(BasePath(L"ipaddress\\" + rows[0])));
-    EXPECT_EQ(RowTexts(), (Texts{ rows[1], rows[2], rows[3] }));
+    EXPECT_EQ(Rows(), (Texts{ rows[1], rows[2], rows[3] }));
 
     SortProfileList(window(), 0);
     SortProfileList(window(), 0);
-    rows = RowTexts();
+    rows = Rows();
     ASSERT_TRUE(std::is_sorted(rows.begin(), rows.end()));
     Press(VK_END);   // Home alone selects nothing when the first row has the focus already
     Press(VK_HOME);
@@ -157,23 +146,17 @@ TEST_F(KeyboardTest, EveryKeyWorksFromAFreshStartWithoutAClick)
 TEST_F(KeyboardTest, KeysGoToTheBoxThatHasTheFocus)
 {
     StartProgram();
-    const Texts rows = RowTexts();
-    auto pressListKeys = [] {
-        PressKey(VK_DELETE);
-        PressKey(VK_F5);
-        PressKey(VK_DOWN, VK_MENU);
-        PressKey('N', VK_CONTROL);
-        PressKey(VK_APPS);
-    };
+    const Texts rows = Rows();
     ListView_SetItemState(g_app.listView, 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     WriteBytes(BasePath(L"ipaddress\\new.bat"), "netsh new\r\n");
     SendMessageW(window(), WM_COMMAND, IDM_ABOUT, 0);
     PumpMessages();
     HWND about = FindWindowW(L"#32770", L"このソフトについて");
     ASSERT_TRUE(about != nullptr && GetForegroundWindow() == about);
-    pressListKeys();
+    PressListKeys();
+    PressKey(VK_APPS);
     PumpMessages();
-    EXPECT_EQ(RowTexts(), rows);
+    EXPECT_EQ(Rows(), rows);
     EXPECT_EQ(FindWindowW(L"#32770", L"IPアドレス追加"), nullptr);
     PressKey(VK_ESCAPE);
     PumpMessages();
@@ -193,18 +176,15 @@ TEST_F(KeyboardTest, KeysGoToTheBoxThatHasTheFocus)
             }
             KillTimer(nullptr, timer);
             EXPECT_TRUE(boxHasFocus) << "the message box never took the focus";
-            PressKey(VK_DELETE);
-            PressKey(VK_F5);
-            PressKey(VK_DOWN, VK_MENU);
-            PressKey('N', VK_CONTROL);
+            PressListKeys();
             PressKey(VK_RETURN);
         });
         return MessageBoxW(owner, text, caption, type);
     };
     ListView_SetItemState(g_app.listView, -1, 0, LVIS_SELECTED);
     Press(VK_RETURN);
-    ExpectOneMessage(L"項目を選択して下さい", L"listview", MB_OK);
-    EXPECT_EQ(RowTexts(), rows);
+    EXPECT_TRUE(OneMessage(L"項目を選択して下さい", L"listview", MB_OK));
+    EXPECT_EQ(Rows(), rows);
     for (const std::wstring& row : rows) {
         EXPECT_TRUE(FileExists(BasePath(L"ipaddress\\" + row))) << row;
     }

@@ -6,7 +6,6 @@
 
 #include "res/resource.h"
 #include "settings/helper_settings.h"
-#include "support/process_runner.h"
 #include "support/window_test.h"
 
 namespace {
@@ -27,18 +26,6 @@ const int kSettingsFields[] = { IDC_SETTINGS_ID_TIME, IDC_SETTINGS_PW_TIME, IDC_
                                 IDC_SETTINGS_OFSET_Y, IDC_SETTINGS_ID, IDC_SETTINGS_PW };
 
 } // namespace
-
-TEST_F(MainWindowStartTest, WithoutFilesTheDefaultsAreUsedAndBothFilesWrittenWholeAtClose)
-{
-    StartProgram();
-    EXPECT_EQ(WindowRect(), (std::vector<LONG>{ 0, 0, 270, 350 }));
-    CloseProgram();
-    EXPECT_EQ(ReadText(BasePath(L"korvatel.ini")),
-              L"[Setting]\r\nmoto_x=0\r\nmoto_y=0\r\nmoto_w=270\r\nmoto_h=350\r\ncolum_w1=200\r\ncolum_w2=30\r\n"
-              L"focus_mode=0\r\npw_mode=0\r\nofset_x=-200\r\nofset_y=0\r\n");
-    EXPECT_EQ(ReadText(BasePath(L"dunmere.ini")),
-              L"\xFEFF[Setting]\r\nmoto_x=0\r\nmoto_y=0\r\nid_time=5000\r\npw_time=5000\r\nid_wcs=ID\r\npw_wcs=KX\r\n");
-}
 
 // A placement from a larger screen is shrunk to this one, caption and all on it, and a spoilt size grows to
 // one that can be used; one off the bottom is pulled up to 30 pixels above the screen's bottom edge. The
@@ -64,9 +51,18 @@ TEST_F(MainWindowStartTest, TheWindowsAreKeptOnTheMeasuredScreen)
     EXPECT_NE(ReadText(BasePath(L"dunmere.ini")).find(L"moto_x=0\r\nmoto_y=" + std::to_wstring(bottom - 68)), std::wstring::npos);
 }
 
-// The placement follows moves and resizes, but not a minimized window's strip.
+// Without files the defaults are used and both files written whole at close. The placement follows moves and
+// resizes, but not a minimized window's strip.
 TEST_F(MainWindowStartTest, KeysMissingFromTheFileAreDefaultsAndTheRestOfTheFileSurvives)
 {
+    StartProgram();
+    EXPECT_EQ(WindowRect(), (std::vector<LONG>{ 0, 0, 270, 350 }));
+    CloseProgram();
+    EXPECT_EQ(ReadText(BasePath(L"korvatel.ini")),
+              L"[Setting]\r\nmoto_x=0\r\nmoto_y=0\r\nmoto_w=270\r\nmoto_h=350\r\ncolum_w1=200\r\ncolum_w2=30\r\n"
+              L"focus_mode=0\r\npw_mode=0\r\nofset_x=-200\r\nofset_y=0\r\n");
+    EXPECT_EQ(ReadText(BasePath(L"dunmere.ini")),
+              L"\xFEFF[Setting]\r\nmoto_x=0\r\nmoto_y=0\r\nid_time=5000\r\npw_time=5000\r\nid_wcs=ID\r\npw_wcs=KX\r\n");
     WriteBytes(BasePath(L"korvatel.ini"), "[Other]\r\nkeep=7\r\n[Setting]\r\nmine=42\r\npw_mode=1\r\n");
     StartProgram();
     SetWindowPos(window(), nullptr, 120, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -160,8 +156,8 @@ TEST_F(MainWindowStartTest, AnExistingHelperFileBecomesUtf16WithEveryLineKept)
         CloseHandle(held);
         if (c.kept) {
             EXPECT_EQ(ReadBytes(BasePath(L"dunmere.ini")), c.bytes);
-            ExpectOneMessage(L"次のファイルに設定を保存できなかったため、今回の設定の変更は保存されていません。\r\n"
-                             + BasePath(L"dunmere.ini"), L"Error", MB_OK | MB_ICONWARNING);
+            EXPECT_TRUE(OneMessage(L"次のファイルに設定を保存できなかったため、今回の設定の変更は保存されていません。\r\n"
+                             + BasePath(L"dunmere.ini"), L"Error", MB_OK | MB_ICONWARNING));
         } else {
             EXPECT_TRUE(ReadText(BasePath(L"dunmere.ini")) == c.converted && messages.empty());
         }
@@ -207,8 +203,8 @@ TEST_F(MainWindowStartTest, AFileThatCannotBeReadAtStartIsNeverOverwrittenWithDe
     }));
     heldHelper = hold(L"dunmere.ini");
     SendMessageW(window(), WM_COMMAND, IDT_APPLY, 0);
-    ExpectOneMessage(BasePath(L"dunmere.ini") + L"\r\nにIDとPWを書き込めないため、受け渡しツールを起動しません。", L"Error",
-                     MB_OK | MB_ICONWARNING);
+    EXPECT_TRUE(OneMessage(BasePath(L"dunmere.ini") + L"\r\nにIDとPWを書き込めないため、受け渡しツールを起動しません。", L"Error",
+                     MB_OK | MB_ICONWARNING));
     EXPECT_EQ(ChildProcesses().find(L"dunmere"), std::wstring::npos);
     CloseHandle(heldHelper);
     EXPECT_TRUE(ChildProcessesEnded());
@@ -234,7 +230,7 @@ TEST_F(MainWindowStartTest, ASaveThatFailsIsNamedAtExitAndNothingAtTheEndOfASess
     EXPECT_TRUE(messages.empty());
     CloseProgram();
     const std::wstring failed = L"次のファイルに設定を保存できなかったため、今回の設定の変更は保存されていません。";
-    ExpectOneMessage(failed + L"\r\n" + BasePath(L"korvatel.ini"), L"Error", MB_OK | MB_ICONWARNING);
+    EXPECT_TRUE(OneMessage(failed + L"\r\n" + BasePath(L"korvatel.ini"), L"Error", MB_OK | MB_ICONWARNING));
     EXPECT_EQ(ReadBytes(BasePath(L"korvatel.ini")), before);
     SetFileAttributesW(BasePath(L"korvatel.ini").c_str(), FILE_ATTRIBUTE_NORMAL);
     std::wstring full = FaultFolder(L"full");
@@ -244,8 +240,8 @@ TEST_F(MainWindowStartTest, ASaveThatFailsIsNamedAtExitAndNothingAtTheEndOfASess
     StartProgram();
     lstrcpynW(g_app.baseDirectory, full.c_str(), MAX_PATH);
     CloseProgram();
-    ExpectOneMessage(failed + L"\r\n" + full + L"\\korvatel.ini\r\n" + full + L"\\dunmere.ini", L"Error",
-                     MB_OK | MB_ICONWARNING);
+    EXPECT_TRUE(OneMessage(failed + L"\r\n" + full + L"\\korvatel.ini\r\n" + full + L"\\dunmere.ini", L"Error",
+                     MB_OK | MB_ICONWARNING));
     EXPECT_FALSE(FileExists(full + L"\\korvatel.ini") || FileExists(full + L"\\dunmere.in~"));
 }
 
@@ -325,7 +321,7 @@ TEST_F(SettingsDialogTest, OkTakesOnlyWhatTheFilesKeepAndMakesTheWindowTopmostFo
             }
             ClickButton(dialog, IDC_SETTINGS_OK);
             SCOPED_TRACE(r.typed);
-            ExpectOneMessage(r.refusal, L"入力確認", MB_OK, dialog);
+            EXPECT_TRUE(OneMessage(r.refusal, L"入力確認", MB_OK, dialog));
             EXPECT_TRUE(IsWindowVisible(dialog) && ItemText(dialog, kSettingsFields[r.field]) == r.typed
                         && GetFocus() == GetDlgItem(dialog, kSettingsFields[r.field]));
         }
@@ -352,10 +348,8 @@ TEST_F(SettingsDialogTest, OkTakesOnlyWhatTheFilesKeepAndMakesTheWindowTopmostFo
               L"focus_mode=1\r\npw_mode=0\r\nofset_x=-5\r\nofset_y=42\r\n");
     EXPECT_EQ(ReadText(BasePath(L"dunmere.ini")), L"\xFEFF[Setting]\r\nid_time=12\r\npw_time=0\r\nmoto_x=85\r\nmoto_y=42\r\n"
                                                   L"id_wcs=\"" + id + L"\"\r\npw_wcs=p\r\n");
-}
 
-TEST_F(SettingsDialogTest, StoredModeTwoLeavesTheTopmostBandAndRestoresTheSize)
-{
+    // A stored mode 2, which the dialog never sets, leaves the topmost band and restores the size.
     WriteBytes(BasePath(L"korvatel.ini"), "[Setting]\r\npw_mode=2\r\nmoto_x=50\r\n");
     StartProgram();
     SetWindowPos(window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
