@@ -17,7 +17,9 @@ rm -rf "$XDG_DATA_HOME"
 
 # A wineserver left from an earlier display would keep the old one.
 wineserver -k 2>/dev/null || true
-xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+# xvfb-run -a takes the first free display from its start number; a start number of this run's own keeps
+# two suites started at the same moment (another clone, the mutation tool) off one display.
+xvfb-run -a -n $((100 + $$ % 800)) -s "-screen 0 1280x1024x24" bash -c '
     wineserver -p
     # Wine starts its background services with the first program; start them
     # here so they do not hold the test runner'"'"'s output pipe open.
