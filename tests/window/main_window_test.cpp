@@ -52,7 +52,7 @@ TEST_F(MainWindowStartTest, TheWindowsAreKeptOnTheMeasuredScreen)
 }
 
 // Without files the defaults are used and both files written whole at close. The placement follows moves and
-// resizes, but not a minimized window's strip.
+// resizes, but not a minimized window's strip. An ANSI or UTF-8 file stays one.
 TEST_F(MainWindowStartTest, KeysMissingFromTheFileAreDefaultsAndTheRestOfTheFileSurvives)
 {
     StartProgram();
@@ -63,7 +63,7 @@ TEST_F(MainWindowStartTest, KeysMissingFromTheFileAreDefaultsAndTheRestOfTheFile
               L"focus_mode=0\r\npw_mode=0\r\nofset_x=-200\r\nofset_y=0\r\n");
     EXPECT_EQ(ReadText(BasePath(L"dunmere.ini")),
               L"\xFEFF[Setting]\r\nmoto_x=0\r\nmoto_y=0\r\nid_time=5000\r\npw_time=5000\r\nid_wcs=ID\r\npw_wcs=KX\r\n");
-    WriteBytes(BasePath(L"korvatel.ini"), "[Other]\r\nkeep=7\r\n[Setting]\r\nmine=42\r\npw_mode=1\r\n");
+    WriteBytes(BasePath(L"korvatel.ini"), "[Other]\r\nkeep=\x93\xFA\x96\x7B\r\n[Setting]\r\nmine=42\r\npw_mode=1\r\n");
     StartProgram();
     SetWindowPos(window(), nullptr, 120, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     SetWindowPos(window(), nullptr, 0, 0, 400, 500, SWP_NOMOVE | SWP_NOZORDER);
@@ -71,8 +71,13 @@ TEST_F(MainWindowStartTest, KeysMissingFromTheFileAreDefaultsAndTheRestOfTheFile
     ShowWindow(window(), SW_MINIMIZE);
     CloseProgram();
     EXPECT_EQ(ReadText(BasePath(L"korvatel.ini")),
-              L"[Other]\r\nkeep=7\r\n[Setting]\r\nmine=42\r\npw_mode=1\r\nmoto_x=120\r\nmoto_y=80\r\nmoto_w=400\r\n"
-              L"moto_h=500\r\ncolum_w1=150\r\ncolum_w2=30\r\nfocus_mode=0\r\nofset_x=-200\r\nofset_y=0\r\n");
+              L"[Other]\r\nkeep=\x65E5\x672C\r\n[Setting]\r\nmine=42\r\npw_mode=1\r\nmoto_x=120\r\nmoto_y=80\r\n"
+              L"moto_w=400\r\nmoto_h=500\r\ncolum_w1=150\r\ncolum_w2=30\r\nfocus_mode=0\r\nofset_x=-200\r\nofset_y=0\r\n");
+    const std::string utf8 = "\xEF\xBB\xBF; \xE6\x97\xA5\xE6\x9C\xAC\r\n[Setting]\r\n";   // each file keeps its encoding
+    WriteBytes(BasePath(L"korvatel.ini"), utf8);
+    StartProgram();
+    CloseProgram();
+    EXPECT_EQ(ReadBytes(BasePath(L"korvatel.ini")).substr(0, utf8.size() + 10), utf8 + "moto_x=0\r\n");
 }
 
 // As when the start directory did not fit: nothing is written anywhere. A main window that cannot be
