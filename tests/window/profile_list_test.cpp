@@ -91,8 +91,8 @@ TEST_F(ProfileListTest, ClicksMarkRowsAndMovesTakeThemOnePlaceWithTheirKeys)
 
 // Without a selected row, or with a path that does not fit, nothing is run or deleted. A refresh lists the .bat
 // files (no folder of that name), keys 0 ... n-1. Deleting takes the lowest selected row's file to the Recycle
-// Bin, content and all; a read-only file or one in use stays with its row, and so does one the Recycle Bin
-// cannot take: nothing is deleted for good.
+// Bin, content and all, and a file already gone just loses its row; a read-only file or one in use stays with
+// its row, and so does one the Recycle Bin cannot take: nothing is deleted for good.
 TEST_F(ProfileListTest, RefreshListsTheBatFilesAndDeleteRecyclesTheLowestSelectedOneIfItCan)
 {
     const wchar_t kPathTooLong[] = L"パスが長すぎるため、このプロファイルは扱えません。";
@@ -126,10 +126,14 @@ TEST_F(ProfileListTest, RefreshListsTheBatFilesAndDeleteRecyclesTheLowestSelecte
     ListView_SetItemState(g_app.listView, 2, LVIS_SELECTED, LVIS_SELECTED);
     SendMessageW(window(), WM_COMMAND, IDM_DELETE, 0);
     EXPECT_TRUE(!FileExists(BasePath(L"ipaddress\\" + texts[1])) && Rows() == (Texts{ texts[0], texts[2] }) && messages.empty());
+    ListView_SetItemState(g_app.listView, 0, LVIS_SELECTED, LVIS_SELECTED);   // a file another program removed
+    DeleteFileW(BasePath(L"ipaddress\\" + texts[0]).c_str());
+    SendMessageW(window(), WM_COMMAND, IDM_DELETE, 0);
+    EXPECT_TRUE(Rows() == (Texts{ texts[2] }) && messages.empty());
     const std::wstring trash = TrashFolder(), path = BasePath(L"ipaddress\\" + texts[2]);
     auto refused = [&] {
         SendMessageW(window(), WM_COMMAND, IDM_DELETE, 0);
-        EXPECT_TRUE(Rows() == (Texts{ texts[0], texts[2] }) && FileExists(path));
+        EXPECT_TRUE(Rows() == (Texts{ texts[2] }) && FileExists(path));
         return OneMessage(path + L"\r\nを削除できませんでした。\r\n読み取り専用のファイルか、ほかのプログラムが使用中です。",
                           L"Error", MB_OK | MB_ICONWARNING);
     };
@@ -148,7 +152,7 @@ TEST_F(ProfileListTest, RefreshListsTheBatFilesAndDeleteRecyclesTheLowestSelecte
     }
     EXPECT_EQ(ReadBytes(trash + L"\\" + texts[1]), content);
     // A Recycle Bin that cannot take the file: its folder is a file for a moment.
-    FillRows({ texts[0], texts[2] }, { 1 });
+    FillRows({ texts[2] }, { 0 });
     ASSERT_TRUE(MoveFileW(trash.c_str(), (trash + L".kept").c_str()));
     WriteBytes(trash, "");
     EXPECT_TRUE(refused()) << "no Recycle Bin";
@@ -156,7 +160,7 @@ TEST_F(ProfileListTest, RefreshListsTheBatFilesAndDeleteRecyclesTheLowestSelecte
     MoveFileW((trash + L".kept").c_str(), trash.c_str());
 }
 
-// A user's right click on the lower of two selected rows applies that row, as the list notifies it; one below
+// A user's right click on the lower of two selected rows, anywhere in it, applies that row; one below
 // the rows applies the first selected row. A failed run is reported over the window the user works in: the
 // settings dialog while it is open, which stays the only window that takes input. The same message from
 // another program reports nothing. Replacements left by an ended write go at the start, and nothing else.
@@ -176,7 +180,7 @@ TEST_F(ProfileListTest, ARightClickAppliesTheRowUnderThePointerAndAFailureIsRepo
     FillRows({ L"a.bat", L"b.bat" }, { 0, 1 });
     RECT row;
     ListView_GetItemRect(g_app.listView, 1, &row, LVIR_BOUNDS);
-    LPARAM point = MAKELPARAM(row.left + 20, (row.top + row.bottom) / 2);
+    LPARAM point = MAKELPARAM(row.left + 210, (row.top + row.bottom) / 2);   // in "?": the whole row answers
     PostMessageW(g_app.listView, WM_RBUTTONUP, 0, point);
     SendMessageW(g_app.listView, WM_RBUTTONDOWN, MK_RBUTTON, point);
     EXPECT_TRUE(ChildProcessesEnded());
