@@ -25,6 +25,20 @@ struct CapturedMessage {
 
 typedef std::vector<std::wstring> Texts;
 
+// Hands each waiting message to dispatch until none is left; a window that keeps posting fails the test
+// after 20 s instead of holding it.
+inline void PumpWaitingMessages(const std::function<void(MSG&)>& dispatch)
+{
+    MSG message;
+    for (DWORD start = GetTickCount(); PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
+        dispatch(message);
+        if (GetTickCount() - start > 20000) {
+            ADD_FAILURE() << "messages kept coming for 20 s";
+            return;
+        }
+    }
+}
+
 class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -67,14 +81,7 @@ protected:
     // Through the program's own handling of each message, until none is waiting.
     static void PumpMessages()
     {
-        MSG message;
-        for (DWORD start = GetTickCount(); PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) {
-            DispatchLoopMessage(message);
-            if (GetTickCount() - start > 20000) {
-                ADD_FAILURE() << "messages kept coming for 20 s";
-                return;
-            }
-        }
+        PumpWaitingMessages([](MSG& message) { DispatchLoopMessage(message); });
     }
 
     // Sends the command that opens a modal dialog; the action plays the user once it shows and must end it.
@@ -211,13 +218,12 @@ inline void PressKey(WORD key, WORD modifier = 0)
 // Lets a modal dialog's own keys work from inside a test's action, as its loop would.
 inline void PumpDialog(HWND dialog)
 {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    PumpWaitingMessages([dialog](MSG& message) {
         if (!IsDialogMessageW(dialog, &message)) {
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
-    }
+    });
 }
 
 // A folder that the host staged with a fault a test cannot make from inside Wine (tests/support/faults.sh);
