@@ -2,13 +2,14 @@
 # Builds the rules that need no window natively, with AddressSanitizer and
 # UndefinedBehaviorSanitizer, and fuzzes them with libFuzzer (clang and
 # libclang-rt, which tools/common.sh installs).
-#   run_fuzz.sh BUILD_DIR --runs N     N inputs from a fixed seed and no corpus: the same run every time
+#   run_fuzz.sh BUILD_DIR --runs N     N inputs from one seed and no corpus: the same run every time
 #   run_fuzz.sh BUILD_DIR --time S     S seconds, growing the corpus in BUILD_DIR/fuzz/corpus
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 OUT=$1/fuzz
+SEED=20261207
 case ${2:-} in
---runs) LIMIT=(-runs="$3" -seed=20261207); CORPUS=(); WHAT="$3 inputs from a fixed seed" ;;
+--runs) LIMIT=(-runs="$3" -seed=$SEED); CORPUS=(); WHAT="$3 inputs from seed $SEED" ;;
 --time) mkdir -p "$OUT/corpus"; LIMIT=(-max_total_time="$3"); CORPUS=("$OUT/corpus"); WHAT="$3 s" ;;
 *) echo "usage: run_fuzz.sh BUILD_DIR --runs N | --time SECONDS" >&2; exit 2 ;;
 esac

@@ -97,7 +97,7 @@ static double Median(std::vector<double> values)
 }
 
 // The medians of resamples drawn with replacement from the per-round ratios,
-// from a fixed seed so that the same ratios always give the same interval;
+// always from the same seed so that the same ratios give the same interval;
 // the interval's ends are the 2.5th and 97.5th percentiles (nearest rank).
 static void BootstrapInterval(const std::vector<double>& ratios, double& low, double& high)
 {
