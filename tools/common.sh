@@ -27,12 +27,16 @@ install_prerequisites() {
         $sudo apt-get update -qq
         DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
     fi
-    if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
-        local sudo=""
-        [ "$(id -u)" -eq 0 ] || sudo=sudo
-        grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null || echo 'ja_JP.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
-        $sudo locale-gen >/dev/null
-    fi
+    # Japanese for the program; English formats on a Japanese system and a system whose ANSI code page is
+    # UTF-8 (Hindi has no ANSI code page of its own) for the tests of the profiles' code page.
+    local locale
+    for locale in ja_JP en_US hi_IN; do
+        if ! locale -a 2>/dev/null | grep -qi "^$locale\.utf-\?8$"; then
+            local sudo=""
+            [ "$(id -u)" -eq 0 ] || sudo=sudo
+            $sudo localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
+        fi
+    done
 }
 
 # KORVATEL_BUILD_TYPE and KORVATEL_CONFIGURE_ARGS choose another build.
