@@ -67,7 +67,7 @@ static void LastAddressText(const IP_ADAPTER_ADDRESSES& adapter, wchar_t (&text)
         if (bytes == nullptr || InetNtopOnDemand(address->sa_family, bytes, narrow, sizeof(narrow)) == nullptr) {
             continue;
         }
-        DecodeCodePageText(CP_THREAD_ACP, narrow, text, kAddressTextCapacity);
+        DecodeCodePageText(ProgramCodePage(), narrow, text, kAddressTextCapacity);
     }
 }
 

@@ -21,16 +21,14 @@ AdapterNameVerdict EncodeAdapterName(AddressProfile& profile, UINT ansiCodePage,
 {
     char (&ansi)[kAdapterNameCapacity] = profile.adapterNameAnsi;
     ZeroMemory(ansi, sizeof(ansi));
-    int size = WideCharToMultiByte(ansiCodePage, WC_NO_BEST_FIT_CHARS, profile.adapterName, -1,
-                                   nullptr, 0, nullptr, nullptr);
+    int size = EncodeCodePage(ansiCodePage, profile.adapterName, -1, nullptr, 0);
     if (size < 1) {
         return kAdapterNameMissing;
     }
     if (size > kAdapterNameCapacity) {
         return kAdapterNameTooLong;
     }
-    if (WideCharToMultiByte(ansiCodePage, WC_NO_BEST_FIT_CHARS, profile.adapterName, -1,
-                            ansi, size, nullptr, nullptr) < 1) {
+    if (EncodeCodePage(ansiCodePage, profile.adapterName, -1, ansi, size) < 1) {
         ZeroMemory(ansi, sizeof(ansi));
         return kAdapterNameMissing;
     }
@@ -46,7 +44,7 @@ AdapterNameVerdict EncodeAdapterName(AddressProfile& profile, UINT ansiCodePage,
 
 AdapterNameVerdict ConvertAdapterNameToAnsi(AddressProfile& profile)
 {
-    return EncodeAdapterName(profile, CP_THREAD_ACP, GetOEMCP());
+    return EncodeAdapterName(profile, ProgramCodePage(), GetOEMCP());
 }
 
 // The path and the line, both checked before the file is touched, so that a
@@ -114,7 +112,7 @@ bool ReadProfileFile(HWND owner, const wchar_t* fileName, size_t length,
         return false;
     }
     octetsFound = ParseProfileText(data, got, profile);
-    DecodeCodePageText(CP_THREAD_ACP, profile.adapterNameAnsi, profile.adapterName, kAdapterNameCapacity);
+    DecodeCodePageText(ProgramCodePage(), profile.adapterNameAnsi, profile.adapterName, kAdapterNameCapacity);
     if (!CloseHandle(file)) {
         // The text and the caption stand as users have always seen them.
         ShowMessage(owner, L"ﾌｧｲﾙが閉じません", L"CloseHandle-errer", MB_OK);

@@ -1,5 +1,6 @@
 // Writing and reading one profile file in <base>\ipaddress\, and the adapter
-// name's conversion between UTF-16 and the thread's ANSI code page.
+// name's conversion between UTF-16 and the program's code page, the system's
+// ANSI code page (common/code_page_text.h).
 #pragma once
 
 #include <windows.h>
@@ -14,7 +15,7 @@
 // code page in which cmd.exe reads a batch file.
 AdapterNameVerdict EncodeAdapterName(AddressProfile& profile, UINT ansiCodePage, UINT oemCodePage);
 
-// The same in the thread's code page and the system's OEM code page.
+// The same in the program's code page and the system's OEM code page.
 AdapterNameVerdict ConvertAdapterNameToAnsi(AddressProfile& profile);
 
 // Creates or replaces the profile's file. False, after telling owner why,

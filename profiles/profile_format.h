@@ -16,7 +16,7 @@ enum {
 
 struct AddressProfile {
     wchar_t adapterName[kAdapterNameCapacity];
-    char adapterNameAnsi[kAdapterNameCapacity];   // adapterName in the thread's ANSI code page
+    char adapterNameAnsi[kAdapterNameCapacity];   // adapterName in the system's ANSI code page
     bool isDhcp;
     int address[kOctetCount];
     int mask[kOctetCount];
@@ -49,7 +49,7 @@ enum AdapterNameVerdict {
     kAdapterNameTooLong,           // does not fit the name, line or path buffers
     kAdapterNameBreaksCommand,     // " % or a control character
     kAdapterNameBreaksPath,        // \ / : * ? < > |, or "." or ".."
-    kAdapterNameNotInCodePage,     // the thread's code page cannot hold it
+    kAdapterNameNotInCodePage,     // the system's code pages cannot hold it
 };
 
 // The rules that need no code page: length in UTF-16 units, characters, and

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/code_page_text.h"
 #include "listview/row_rules.h"
 #include "profiles/profile_file.h"
 #include "profiles/profile_format.h"
@@ -183,5 +184,18 @@ TEST(PlanRowMoves, ABlockAtTheEndStaysAndTheRestMoveFromThatEnd)
                     << (down ? "down " : "up ") << testing::PrintToString(rows) << " of " << rowCount;
             }
         }
+    }
+}
+
+// Windows fails a conversion in UTF-8 or GB18030 that asks for anything but the check for invalid characters,
+// where Wine takes any flag: the flags are chosen by the code page.
+TEST(CodePageText, EachCodePageGetsTheFlagsWindowsAllowsForIt)
+{
+    const struct { UINT codePage; DWORD encoding, decoding; } cases[] = {
+        { 932, WC_NO_BEST_FIT_CHARS, MB_PRECOMPOSED }, { 1252, WC_NO_BEST_FIT_CHARS, MB_PRECOMPOSED },
+        { CP_UTF8, 0, 0 }, { 54936, 0, 0 }, { 50220, 0, 0 },
+    };
+    for (const auto& c : cases) {
+        EXPECT_TRUE(EncodingFlags(c.codePage) == c.encoding && DecodingFlags(c.codePage) == c.decoding) << c.codePage;
     }
 }

@@ -352,3 +352,29 @@ TEST_F(EditorTest, TheAdapterList)
     EXPECT_EQ(GetAdaptersAddressesOnDemand(AF_UNSPEC, GAA_FLAG_INCLUDE_PREFIX, nullptr, nullptr, &size), ERROR_BUFFER_OVERFLOW);
     EXPECT_GT(size, 0u);
 }
+
+// "イーサネット" (Windows' own name for a wired adapter) is written in the system's ANSI code page whatever the
+// user's formats, listed, and edited with its adapter chosen. CTest runs this also on a Japanese system with
+// English formats, where the thread's code page is 1252, and where the ANSI code page is UTF-8;
+// KORVATEL_CODE_PAGES names the system's and the thread's code page each run must see.
+TEST_F(EditorTest, AJapaneseAdapterNameIsWrittenInTheSystemCodePageWhateverTheFormats)
+{
+    wchar_t threadCodePage[8] = {};
+    GetLocaleInfoW(GetThreadLocale(), LOCALE_IDEFAULTANSICODEPAGE, threadCodePage, ARRAYSIZE(threadCodePage));
+    const char* wanted = std::getenv("KORVATEL_CODE_PAGES");
+    ASSERT_EQ(std::to_string(GetACP()) + " " + std::string(threadCodePage, threadCodePage + wcslen(threadCodePage)),
+              wanted != nullptr ? wanted : "932 932");
+    const std::string name = GetACP() == 932u ? "\x83\x43\x81\x5b\x83\x54\x83\x6c\x83\x62\x83\x67"
+                                              : "\xe3\x82\xa4\xe3\x83\xbc\xe3\x82\xb5\xe3\x83\x8d\xe3\x83\x83\xe3\x83\x88";
+    g_fake.adapters = { { L"Wi-Fi", L"Intel(R) Wi-Fi 6 AX201", {} }, { L"イーサネット", L"Realtek PCIe GbE", {} } };
+    EXPECT_TRUE(AddProfile(1, false));
+    EXPECT_EQ(ReadBytes(ProfilePath(L"イーサネット_192_168_1_10.bat")),
+              "netsh interface ip set address \"" + name + "\" static 192.168.1.10 255.255.255.0\r\n");
+    ASSERT_EQ(Rows(), Names{ L"イーサネット_192_168_1_10.bat" });
+    ListView_SetItemState(g_app.listView, 0, LVIS_SELECTED, LVIS_SELECTED);
+    ASSERT_TRUE(RunEditor(IDM_EDIT, [](HWND dialog) {
+        EXPECT_EQ(State(dialog), L"IPアドレス編集 192.168.1.10/255.255.255.0 typed adapter 1");
+        ClickButton(dialog, IDC_EDITOR_CLOSE);
+    }));
+    EXPECT_TRUE(messages.empty());
+}
