@@ -116,8 +116,31 @@ bool FindSection(IniSpan text, const wchar_t* section, IniLine* header)
     return false;
 }
 
+// An edit's result as it is made: runs of the text and new units.
+struct EditWriter {
+    const IniEditOut& out;
+
+    void Keep(size_t start, size_t end)
+    {
+        if (end > start) {
+            out.keep(out.context, start, end);
+        }
+    }
+    void Add(const wchar_t* units) { out.add(out.context, units, wcslen(units)); }
+    void AddEntry(const IniEntry& entry, bool lineBreak)
+    {
+        Add(entry.key);
+        Add(L"=");
+        Add(entry.value);
+        if (lineBreak) {
+            Add(L"\r\n");
+        }
+    }
+};
+
 // Appends to out while there is room and counts every unit.
 struct TextOut {
+    IniSpan text;
     wchar_t* out;
     size_t capacity;
     size_t length;
@@ -130,15 +153,14 @@ struct TextOut {
             }
         }
     }
-    void Add(const wchar_t* units) { Add(units, wcslen(units)); }
-    void AddEntry(const IniEntry& entry, bool lineBreak)
+    static void KeepRun(void* context, size_t start, size_t end)
     {
-        Add(entry.key);
-        Add(L"=");
-        Add(entry.value);
-        if (lineBreak) {
-            Add(L"\r\n");
-        }
+        TextOut* self = static_cast<TextOut*>(context);
+        self->Add(self->text.start + start, end - start);
+    }
+    static void AddUnits(void* context, const wchar_t* units, size_t count)
+    {
+        static_cast<TextOut*>(context)->Add(units, count);
     }
 };
 
@@ -237,13 +259,13 @@ int IniValueNumber(IniSpan value, int fallback)
     return static_cast<int>(negative ? 0u - total : total);
 }
 
-size_t EditIniText(IniSpan text, const wchar_t* section, const IniEntry* entries, size_t count,
-                   wchar_t* out, size_t capacity)
+void EditIniPieces(IniSpan text, const wchar_t* section, const IniEntry* entries, size_t count,
+                   const IniEditOut& out)
 {
-    TextOut result = { out, capacity, 0 };
+    EditWriter result = { out };
     IniLine header;
     if (!FindSection(text, section, &header)) {
-        result.Add(text.start, text.length);
+        result.Keep(0, text.length);
         if (text.length > 0 && text.start[text.length - 1] != L'\n' && text.start[text.length - 1] != L'\r') {
             result.Add(L"\r\n");
         }
@@ -253,7 +275,7 @@ size_t EditIniText(IniSpan text, const wchar_t* section, const IniEntry* entries
         for (size_t i = 0; i < count; ++i) {
             result.AddEntry(entries[i], true);
         }
-        return result.length;
+        return;
     }
     // The section's lines: each entry's first key line is replaced; the
     // entries it lacks go after its last line that is not blank.
@@ -278,7 +300,7 @@ size_t EditIniText(IniSpan text, const wchar_t* section, const IniEntry* entries
             }
             if (match != kNotFound) {
                 placed[match] = true;
-                result.Add(text.start + written, line.start - written);
+                result.Keep(written, line.start);
                 result.AddEntry(entries[match], false);
                 written = line.end;
             }
@@ -286,7 +308,7 @@ size_t EditIniText(IniSpan text, const wchar_t* section, const IniEntry* entries
         at = line.next;
     }
     size_t insertAt = AfterFirstBreak(text, last);
-    result.Add(text.start + written, insertAt - written);
+    result.Keep(written, insertAt);
     bool lineEnded = insertAt != last.end;
     for (size_t i = 0; i < entryCount; ++i) {
         if (!placed[i]) {
@@ -295,6 +317,13 @@ size_t EditIniText(IniSpan text, const wchar_t* section, const IniEntry* entries
             result.AddEntry(entries[i], true);
         }
     }
-    result.Add(text.start + insertAt, text.length - insertAt);
+    result.Keep(insertAt, text.length);
+}
+
+size_t EditIniText(IniSpan text, const wchar_t* section, const IniEntry* entries, size_t count,
+                   wchar_t* out, size_t capacity)
+{
+    TextOut result = { text, out, capacity, 0 };
+    EditIniPieces(text, section, entries, count, { TextOut::KeepRun, TextOut::AddUnits, &result });
     return result.length;
 }

@@ -38,10 +38,25 @@ struct IniEntry {
 // The most keys one edit sets.
 enum { kMostIniEntries = 16 };
 
-// The text with each key set in the section (the first kMostIniEntries): a key's first line there is
-// replaced, a missing key is added after the section's last line, and a
-// missing section is added at the end with all its keys. Every other line
-// stays as it is. Writes at most capacity units to out and returns the
-// length the whole result needs.
+// Where an edit puts its result, in order: runs of the text as it was, from
+// start to end, and new units. A run starts and ends only at the start or the
+// end of the text or next to a CR or LF, so that a file whose lines are
+// decoded one by one can keep the very bytes of every line it is not asked
+// to change.
+struct IniEditOut {
+    void (*keep)(void* context, size_t start, size_t end);
+    void (*add)(void* context, const wchar_t* units, size_t count);
+    void* context;
+};
+
+// The text with each key set in the section (the first kMostIniEntries): a
+// key's first line there is replaced, a missing key is added after the
+// section's last line, and a missing section is added at the end with all
+// its keys. Every other line stays as it is.
+void EditIniPieces(IniSpan text, const wchar_t* section, const IniEntry* entries, size_t count,
+                   const IniEditOut& out);
+
+// The same edit as one text: writes at most capacity units to out and
+// returns the length the whole result needs.
 size_t EditIniText(IniSpan text, const wchar_t* section, const IniEntry* entries, size_t count,
                    wchar_t* out, size_t capacity);

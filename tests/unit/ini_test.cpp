@@ -154,3 +154,82 @@ TEST(IniRules, SettingKeysKeepsEveryOtherLine)
         EXPECT_EQ(after, c.after) << ::testing::PrintToString(c.before);
     }
 }
+
+// korvatel.ini without a mark is kept in its code page byte for byte, but for the keys set: a lone lead byte
+// before a line break, a lead byte whose next byte is no trail byte, UTF-8 text from another machine, bytes
+// that are no UTF-8 in a file marked as UTF-8, a lead byte at the very end. The keys after such a line are
+// read as they stand.
+TEST(IniFile, ASaveKeepsTheBytesOfEveryOtherLine)
+{
+    ASSERT_EQ(GetACP(), 932u);
+    TempDir folder;
+    const std::wstring path = folder / L"korvatel.ini";
+    const IniEntry entries[] = { { L"moto_x", L"5" }, { L"pw_mode", L"1" } };
+    const std::string kSet = "moto_x=5\r\npw_mode=1\r\n";
+    const struct { std::string before, after; } cases[] = {
+        { "[Setting]\nnote=\x81\nmoto_x=1\n", "[Setting]\nnote=\x81\nmoto_x=5\npw_mode=1\r\n" },
+        { "[Setting]\r\nnote=\x82\x7f!\x82 \r\nmoto_x=1\r\n", "[Setting]\r\nnote=\x82\x7f!\x82 \r\n" + kSet },
+        { "; \xE6\x97\xA5\xE6\x9C\xAC\r\n[Setting]\r\nmoto_x=1\r\n", "; \xE6\x97\xA5\xE6\x9C\xAC\r\n[Setting]\r\n" + kSet },
+        { "\xEF\xBB\xBF[Setting]\r\nnote=\xFF\xC3\r\nmoto_x=1\r\n", "\xEF\xBB\xBF[Setting]\r\nnote=\xFF\xC3\r\n" + kSet },
+        { "[Other]\r\nx=\x81", "[Other]\r\nx=\x81\r\n[Setting]\r\n" + kSet },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::PrintToString(c.before));
+        WriteBytes(path, c.before);
+        IniFile file;
+        ReadIniFile(path.c_str(), &file);
+        IniSpan value;
+        EXPECT_EQ(FindIniValue(IniText(file), L"Setting", L"moto_x", &value) ? IniValueNumber(value, 0) : -1,
+                  c.before[1] == 'O' ? -1 : 1);
+        FreeIniFile(&file);
+        EXPECT_TRUE(SaveIniFile(path.c_str(), L"Setting", entries, 2, kIniKeepEncoding));
+        EXPECT_EQ(ReadBytes(path), c.after);
+    }
+}
+
+// Where in the process's heaps, busy or free, the bytes stand.
+static int HeapCopies(const void* needle, size_t size)
+{
+    HANDLE heaps[64];
+    DWORD count = GetProcessHeaps(ARRAYSIZE(heaps), heaps);
+    int copies = 0;
+    for (DWORD i = 0; i < count && i < ARRAYSIZE(heaps); ++i) {
+        HeapLock(heaps[i]);
+        PROCESS_HEAP_ENTRY entry = {};
+        while (HeapWalk(heaps[i], &entry)) {
+            const char* data = static_cast<const char*>(entry.lpData);
+            for (size_t at = 0; (entry.wFlags & (PROCESS_HEAP_REGION | PROCESS_HEAP_UNCOMMITTED_RANGE)) == 0
+                                && at + size <= entry.cbData; ++at) {
+                copies += memcmp(data + at, needle, size) == 0;
+            }
+        }
+        HeapUnlock(heaps[i]);
+    }
+    return copies;
+}
+
+// The password of dunmere.ini, read and saved (converted to UTF-16 from ANSI and kept in UTF-16), stays in no
+// block of the heap once the file is freed. The file is written from the stack, so that no copy comes from the
+// test itself.
+TEST(IniFile, NoPasswordIsLeftInTheHeap)
+{
+    TempDir folder;
+    const std::wstring path = folder / L"dunmere.ini";
+    const char ansi[] = "[Setting]\r\npw_wcs=Wipe.Me-7Qz\r\n";
+    const wchar_t needle[] = L"Wipe.Me-7Qz";
+    const IniEntry entries[] = { { L"id_time", L"100" } };
+    for (int round = 0; round < 2; ++round) {   // ANSI, then the UTF-16 the first save made of it
+        if (round == 0) {
+            HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+            DWORD written = 0;
+            ASSERT_TRUE(WriteFile(file, ansi, sizeof(ansi) - 1, &written, nullptr) && CloseHandle(file));
+        }
+        IniFile read;
+        ReadIniFile(path.c_str(), &read);
+        EXPECT_EQ(read.state, kIniFileRead);
+        FreeIniFile(&read);
+        EXPECT_TRUE(SaveIniFile(path.c_str(), L"Setting", entries, 1, kIniUtf16Always));
+        EXPECT_EQ(HeapCopies(needle, sizeof(needle) - sizeof(wchar_t)), 0) << round;
+        EXPECT_EQ(HeapCopies(ansi + 18, 11), 0) << round;
+    }
+}
