@@ -4,9 +4,11 @@
 #include <wchar.h>
 
 #include "common/file_replace.h"
+#include "common/text_rules.h"
 #include "core/message_box.h"
 #include "core/paths.h"
 #include "core/system_libraries.h"
+#include "profiles/profile_format.h"
 
 static const wchar_t kProfilePattern[] = L"*.bat";
 
@@ -94,7 +96,7 @@ bool ForEachProfileFile(ProfileFileVisitor visit, void* context)
     do {
         // A folder is never a profile, whatever its name ends in ("." and
         // ".." included).
-        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && IsProfileFileName(entry.cFileName)) {
             visit(entry.cFileName, context);
         }
     } while (FindNextFileW(search, &entry));
@@ -240,18 +242,15 @@ void RemoveStaleReplacements()
     // The folder search also matches short 8.3 names: only a long name that
     // ends as the pattern does is one of the program's.
     const wchar_t* ending = wcsrchr(stale, L'*') + 1;
-    size_t endingLength = wcslen(ending);
     WIN32_FIND_DATAW entry;
     HANDLE search = FindFirstFileW(stale, &entry);
     if (search == INVALID_HANDLE_VALUE) {
         return;
     }
     do {
-        size_t length = wcslen(entry.cFileName);
         wchar_t path[MAX_PATH];
-        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && length > endingLength
-            && lstrcmpiW(entry.cFileName + length - endingLength, ending) == 0
-            && BuildProfilePath(path, entry.cFileName, length)) {
+        if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 && NameEndsWith(entry.cFileName, ending)
+            && BuildProfilePath(path, entry.cFileName, wcslen(entry.cFileName))) {
             DeleteFileW(path);
         }
     } while (FindNextFileW(search, &entry));

@@ -6,9 +6,9 @@
 
 typedef void (*ProfileFileVisitor)(const wchar_t* fileName, void* context);
 
-// Calls visit for every *.bat file of the folder (folders left out), in the
-// order of the directory search. A missing folder visits nothing. False when
-// the folder's path does not fit.
+// Calls visit for every profile file of the folder (IsProfileFileName;
+// folders left out), in the order of the directory search. A missing folder
+// visits nothing. False when the folder's path does not fit.
 bool ForEachProfileFile(ProfileFileVisitor visit, void* context);
 
 // Tells owner that a profile's path is too long to be used.

@@ -4,6 +4,8 @@
 #include <string.h>
 #include <wchar.h>
 
+#include "common/text_rules.h"
+
 static bool IsTerminatedWithin(const wchar_t* text, size_t capacity)
 {
     for (size_t i = 0; i < capacity; ++i) {
@@ -35,6 +37,11 @@ bool ProfileFileName(const AddressProfile& profile, wchar_t (&name)[kProfileFile
         return false;
     }
     return true;
+}
+
+bool IsProfileFileName(const wchar_t* name)
+{
+    return NameEndsWith(name, L".bat");
 }
 
 int ProfileLine(const AddressProfile& profile, char (&line)[kProfileLineCapacity])

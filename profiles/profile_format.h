@@ -31,6 +31,11 @@ bool ProfileFileName(const AddressProfile& profile, wchar_t (&name)[kProfileFile
 // not fit.
 int ProfileLine(const AddressProfile& profile, char (&line)[kProfileLineCapacity]);
 
+// A file of the profile folder is a profile when its own name ends in
+// ".bat", A-Z folded. The folder's search for "*.bat" also finds a file whose
+// 8.3 short name ends so ("x.batch" is "X~1.BAT"), which is none.
+bool IsProfileFileName(const wchar_t* name);
+
 // Scans the first `size` bytes of data (up to a zero byte) for the keywords,
 // the quoted adapter name and the octets after "static". Fills
 // adapterNameAnsi with the name's raw bytes and leaves adapterName empty: the

@@ -187,6 +187,18 @@ TEST(PlanRowMoves, ABlockAtTheEndStaysAndTheRestMoveFromThatEnd)
     }
 }
 
+// A file is a profile by its own name, whatever its 8.3 short name ends in.
+TEST(ProfileFormat, OnlyANameEndingInBatIsAProfile)
+{
+    const struct { const wchar_t* name; bool profile; } cases[] = {
+        { L"c.Bat", true }, { L"Ethernet_auto.BAT", true }, { L"x.batch", false }, { L"a.bat_old", false },
+        { L"b.BAT.txt", false }, { L"bat", false }, { L"d.\xFF42\xFF41\xFF54", false },
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsProfileFileName(c.name), c.profile) << ::testing::PrintToString(std::wstring(c.name));
+    }
+}
+
 // Windows fails a conversion in UTF-8 or GB18030 that asks for anything but the check for invalid characters,
 // where Wine takes any flag: the flags are chosen by the code page.
 TEST(CodePageText, EachCodePageGetsTheFlagsWindowsAllowsForIt)
