@@ -107,14 +107,13 @@ ShellResult ExecuteWithShell(SHELLEXECUTEINFOW* request)
     return execute(request) ? kShellDone : kShellFailed;
 }
 
-ShellResult OperateWithShell(SHFILEOPSTRUCTW* operation)
+void OperateWithShell(SHFILEOPSTRUCTW* operation)
 {
     auto operate = LoadFromSystemFolder(kShellLibrary) != nullptr
         ? LoadedProcedure<ShellFileFunction>(kShellLibrary, "SHFileOperationW") : nullptr;
-    if (operate == nullptr) {
-        return kShellMissing;
+    if (operate != nullptr) {
+        operate(operation);
     }
-    return operate(operation) == 0 && !operation->fAnyOperationsAborted ? kShellDone : kShellFailed;
 }
 
 ULONG WINAPI GetAdaptersAddressesOnDemand(ULONG family, ULONG flags, PVOID reserved,

@@ -37,10 +37,9 @@ void OpenWithShell(HWND owner, const wchar_t* file);
 enum ShellResult { kShellDone, kShellFailed, kShellMissing };
 ShellResult ExecuteWithShell(SHELLEXECUTEINFOW* request);
 
-// SHFileOperationW; done only when it succeeded and nothing was aborted. A
-// shell that cannot be loaded is not reported here: the caller says what did
-// not happen.
-ShellResult OperateWithShell(SHFILEOPSTRUCTW* operation);
+// SHFileOperationW. A shell that cannot be loaded does nothing and is not
+// reported here: the caller sees what did not happen.
+void OperateWithShell(SHFILEOPSTRUCTW* operation);
 
 // GetAdaptersAddresses and inet_ntop, once their libraries are loaded;
 // ERROR_MOD_NOT_FOUND and null before.

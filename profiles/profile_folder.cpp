@@ -105,29 +105,33 @@ bool ForEachProfileFile(ProfileFileVisitor visit, void* context)
 }
 
 // Why the file may not go: the Recycle Bin takes a read-only file, which a
-// plain delete refuses and which must stay where it is. A file in use is
-// refused by the shell itself.
+// plain delete refuses and which must stay where it is; a file that another
+// program holds without letting it be deleted, or that the user may not
+// delete, refuses the open that a delete needs.
 static DWORD RecycleRefusal(const wchar_t* path)
 {
     DWORD attributes = GetFileAttributesW(path);
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         return GetLastError();
     }
-    return (attributes & FILE_ATTRIBUTE_READONLY) != 0 ? ERROR_ACCESS_DENIED : ERROR_SUCCESS;
-}
-
-// Asked to warn before deleting for good what it cannot recycle (a folder
-// without a Recycle Bin), the shell opens a question box. None may open while
-// it works: the refused box counts as "no", and the file stays.
-static LRESULT CALLBACK RefuseDialogBoxes(int code, WPARAM wParam, LPARAM lParam)
-{
-    if (code == HCBT_CREATEWND && reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs->lpszClass == WC_DIALOG) {
-        return 1;
+    if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        return ERROR_ACCESS_DENIED;
     }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
+    HANDLE file = CreateFileW(path, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return GetLastError();
+    }
+    CloseHandle(file);
+    return ERROR_SUCCESS;
 }
 
-static bool MoveToRecycleBin(HWND owner, const wchar_t (&path)[MAX_PATH])
+enum RecycleOutcome { kFileGone, kFileKeptByUser, kFileNotRecycled };
+
+// FOF_WANTNUKEWARNING has the system ask before it deletes for good what it
+// cannot recycle, though FOF_NO_UI asks nothing else; the user's "no" aborts
+// the operation.
+static RecycleOutcome MoveToRecycleBin(HWND owner, const wchar_t (&path)[MAX_PATH])
 {
     wchar_t from[MAX_PATH + 1] = {};   // a list of names, ended by an empty one
     CopyMemory(from, path, sizeof(path));
@@ -136,12 +140,12 @@ static bool MoveToRecycleBin(HWND owner, const wchar_t (&path)[MAX_PATH])
     operation.wFunc = FO_DELETE;
     operation.pFrom = from;
     operation.fFlags = FOF_ALLOWUNDO | FOF_NO_UI | FOF_WANTNUKEWARNING;
-    HHOOK hook = SetWindowsHookExW(WH_CBT, RefuseDialogBoxes, nullptr, GetCurrentThreadId());
-    ShellResult result = hook != nullptr ? OperateWithShell(&operation) : kShellFailed;
-    if (hook != nullptr) {
-        UnhookWindowsHookEx(hook);
+    OperateWithShell(&operation);
+    DWORD gone = GetFileAttributesW(path) == INVALID_FILE_ATTRIBUTES ? GetLastError() : ERROR_SUCCESS;
+    if (gone == ERROR_FILE_NOT_FOUND || gone == ERROR_PATH_NOT_FOUND) {
+        return kFileGone;
     }
-    return result == kShellDone && GetFileAttributesW(path) == INVALID_FILE_ATTRIBUTES;
+    return operation.fAnyOperationsAborted ? kFileKeptByUser : kFileNotRecycled;
 }
 
 bool RecycleProfileFile(HWND owner, const wchar_t (&path)[MAX_PATH])
@@ -150,11 +154,11 @@ bool RecycleProfileFile(HWND owner, const wchar_t (&path)[MAX_PATH])
     if (refusal == ERROR_FILE_NOT_FOUND || refusal == ERROR_PATH_NOT_FOUND) {
         return true;
     }
-    if (refusal == ERROR_SUCCESS && MoveToRecycleBin(owner, path)) {
-        return true;
+    RecycleOutcome outcome = refusal == ERROR_SUCCESS ? MoveToRecycleBin(owner, path) : kFileNotRecycled;
+    if (outcome == kFileNotRecycled) {
+        ShowPathMessage(owner, kDeleteFailedFormat, path, L"Error", MB_OK | MB_ICONWARNING);
     }
-    ShowPathMessage(owner, kDeleteFailedFormat, path, L"Error", MB_OK | MB_ICONWARNING);
-    return false;
+    return outcome == kFileGone;
 }
 
 // The worker's thread: the report and the process handle are its own until

@@ -14,10 +14,12 @@ bool ForEachProfileFile(ProfileFileVisitor visit, void* context);
 // Tells owner that a profile's path is too long to be used.
 void ShowPathTooLong(HWND owner);
 
-// Moves the file to the Recycle Bin, where the user can bring it back. True
-// when it is gone, also when it already was. A file that stays (read-only, in
-// use, or where the shell cannot recycle it) is reported to owner; nothing is
-// ever deleted for good.
+// Moves the file to the Recycle Bin, where the user can bring it back. Where
+// there is none (a USB stick, a network folder) Windows asks whether to
+// delete the file for good, as it does in Explorer. True when the file is
+// gone, also when it already was. A read-only file, one in use and one the
+// shell could not take are reported to owner; one the user chose to keep is
+// not.
 bool RecycleProfileFile(HWND owner, const wchar_t (&path)[MAX_PATH]);
 
 // Asks the shell to run the file with the "runas" verb; tells the user when

@@ -105,8 +105,10 @@ protected:
                 auto play = std::move(pending);
                 pending = nullptr;
                 play(dialog);
-                EXPECT_FALSE(IsWindowVisible(dialog)) << "the test's action left the dialog open";
-                EndDialog(dialog, 0);
+                if (IsWindowVisible(dialog)) {   // ended twice, a dialog would lose the answer the action gave
+                    ADD_FAILURE() << "the test's action left the dialog open";
+                    EndDialog(dialog, 0);
+                }
             } else if (pending && GetTickCount() - opened > 20000 && dialog != nullptr) {
                 ADD_FAILURE() << "the dialog to play never showed";
                 EndDialog(dialog, 0);

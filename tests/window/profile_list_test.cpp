@@ -92,7 +92,7 @@ TEST_F(ProfileListTest, ClicksMarkRowsAndMovesTakeThemOnePlaceWithTheirKeys)
 // Without a selected row, or with a path that does not fit, nothing is run or deleted. A refresh lists the .bat
 // files (no folder of that name), keys 0 ... n-1. Deleting takes the lowest selected row's file to the Recycle
 // Bin, content and all, and a file already gone just loses its row; a read-only file or one in use stays with
-// its row, and so does one the Recycle Bin cannot take: nothing is deleted for good.
+// its row. Where there is no Recycle Bin, the user decides.
 TEST_F(ProfileListTest, RefreshListsTheBatFilesAndDeleteRecyclesTheLowestSelectedOneIfItCan)
 {
     const wchar_t kPathTooLong[] = L"パスが長すぎるため、このプロファイルは扱えません。";
@@ -151,11 +151,19 @@ TEST_F(ProfileListTest, RefreshListsTheBatFilesAndDeleteRecyclesTheLowestSelecte
         GTEST_SKIP() << "no Recycle Bin of the test's own: the trash is left unchecked";
     }
     EXPECT_EQ(ReadBytes(trash + L"\\" + texts[1]), content);
-    // A Recycle Bin that cannot take the file: its folder is a file for a moment.
+    // A Recycle Bin that cannot take the file, its folder a file for a moment: the system's own question, over
+    // the window. No keeps file and row, yes takes both; neither says more.
     FillRows({ texts[2] }, { 0 });
     ASSERT_TRUE(MoveFileW(trash.c_str(), (trash + L".kept").c_str()));
     WriteBytes(trash, "");
-    EXPECT_TRUE(refused()) << "no Recycle Bin";
+    for (int answer : { IDNO, IDYES }) {
+        EXPECT_TRUE(PlayDialog([&] { SendMessageW(window(), WM_COMMAND, IDM_DELETE, 0); }, [&](HWND question) {
+            EXPECT_EQ(GetWindow(question, GW_OWNER), window());
+            ClickButton(question, answer);
+        })) << answer;
+        EXPECT_TRUE(messages.empty() && FileExists(path) == (answer == IDNO)
+                    && Rows() == (answer == IDNO ? Texts{ texts[2] } : Texts{})) << answer;
+    }
     DeleteFileW(trash.c_str());
     MoveFileW((trash + L".kept").c_str(), trash.c_str());
 }
