@@ -231,6 +231,13 @@ static void OnEndSession(HWND window, WPARAM ending)
     }
 }
 
+/* WM_DESTROY: the settings are kept already (WM_CLOSE). */
+static void OnDestroy()
+{
+    LeaveShellApartment();
+    PostQuitMessage(0);
+}
+
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
@@ -257,7 +264,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         OnEndSession(window, wParam);
         return 0;
     case WM_DESTROY:
-        PostQuitMessage(0);
+        OnDestroy();
         return 0;
     case WM_TIMER:
         return 0;

@@ -1,5 +1,6 @@
 #include "core/system_libraries.h"
 
+#include <objbase.h>
 #include <strsafe.h>
 
 #include "common/library_search.h"
@@ -7,6 +8,7 @@
 
 static const wchar_t kCommonControlsLibrary[] = L"comctl32.dll";
 static const wchar_t kShellLibrary[] = L"shell32.dll";
+static const wchar_t kComLibrary[] = L"ole32.dll";
 const wchar_t kIpHelperLibrary[] = L"iphlpapi.dll";
 const wchar_t kSocketsLibrary[] = L"ws2_32.dll";
 
@@ -16,6 +18,8 @@ typedef HWND (WINAPI *CreateToolbarFunction)(HWND, DWORD, UINT, int, HINSTANCE, 
 typedef HINSTANCE (WINAPI *ShellExecuteFunction)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
 typedef BOOL (WINAPI *ShellExecuteExFunction)(SHELLEXECUTEINFOW*);
 typedef int (WINAPI *ShellFileFunction)(SHFILEOPSTRUCTW*);
+typedef HRESULT (WINAPI *EnterApartmentFunction)(LPVOID, DWORD);
+typedef void (WINAPI *LeaveApartmentFunction)();
 typedef ULONG (WINAPI *AdaptersFunction)(ULONG, ULONG, PVOID, PIP_ADAPTER_ADDRESSES, PULONG);
 typedef PCSTR (WSAAPI *AddressTextFunction)(INT, const VOID*, PSTR, size_t);
 
@@ -91,9 +95,32 @@ HWND CreateToolbarExOnDemand(HWND parent, DWORD style, UINT id, int bitmaps, HIN
                              : nullptr;
 }
 
+// Whether this thread entered the apartment and must leave it. A thread that
+// cannot enter it (another kind of apartment) calls the shell as it is.
+static bool g_inShellApartment;
+
+static void EnterShellApartment()
+{
+    if (g_inShellApartment || LoadFromSystemFolder(kComLibrary) == nullptr) {
+        return;
+    }
+    auto enter = LoadedProcedure<EnterApartmentFunction>(kComLibrary, "CoInitializeEx");
+    g_inShellApartment = enter != nullptr && SUCCEEDED(enter(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+}
+
+void LeaveShellApartment()
+{
+    auto leave = LoadedProcedure<LeaveApartmentFunction>(kComLibrary, "CoUninitialize");
+    if (g_inShellApartment && leave != nullptr) {
+        leave();
+    }
+    g_inShellApartment = false;
+}
+
 void OpenWithShell(HWND owner, const wchar_t* file)
 {
     if (auto open = SystemProcedure<ShellExecuteFunction>(owner, kShellLibrary, "ShellExecuteW")) {
+        EnterShellApartment();
         open(owner, L"open", file, nullptr, nullptr, SW_SHOWNORMAL);
     }
 }
@@ -104,6 +131,7 @@ ShellResult ExecuteWithShell(SHELLEXECUTEINFOW* request)
     if (execute == nullptr) {
         return kShellMissing;
     }
+    EnterShellApartment();
     return execute(request) ? kShellDone : kShellFailed;
 }
 
@@ -112,6 +140,7 @@ void OperateWithShell(SHFILEOPSTRUCTW* operation)
     auto operate = LoadFromSystemFolder(kShellLibrary) != nullptr
         ? LoadedProcedure<ShellFileFunction>(kShellLibrary, "SHFileOperationW") : nullptr;
     if (operate != nullptr) {
+        EnterShellApartment();
         operate(operation);
     }
 }

@@ -30,6 +30,12 @@ HWND CreateToolbarExOnDemand(HWND parent, DWORD style, UINT id, int bitmaps, HIN
                              UINT_PTR bitmapId, LPCTBBUTTON buttons, int buttonCount, int buttonWidth,
                              int buttonHeight, int bitmapWidth, int bitmapHeight, UINT buttonSize);
 
+// The shell's calls below make the calling thread, the window's, a
+// single-threaded COM apartment without OLE1 DDE before the first of them,
+// as the shell asks of its callers for the handlers it may start; start-up
+// pays nothing for it. Left again at the end (LeaveShellApartment).
+void LeaveShellApartment();
+
 // ShellExecuteW(owner, "open", file, no parameters, no folder, SW_SHOWNORMAL).
 void OpenWithShell(HWND owner, const wchar_t* file);
 

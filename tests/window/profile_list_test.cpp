@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include <set>
 
@@ -33,6 +34,23 @@ LRESULT CALLBACK WatchListReads(HWND list, UINT message, WPARAM wParam, LPARAM l
     LRESULT result = CallWindowProcW(g_listProcedure, list, message, wParam, lParam);
     g_sortDepth -= sort;
     return result;
+}
+
+// How many times this thread has entered a single-threaded COM apartment and not yet left it. Wine's input
+// method enters one while the thread has windows, so only a difference tells what the program did.
+int ApartmentDepth()
+{
+    APTTYPE type;
+    APTTYPEQUALIFIER qualifier;
+    int depth = 0;
+    for (; depth < 100 && SUCCEEDED(CoGetApartmentType(&type, &qualifier))
+           && (type == APTTYPE_STA || type == APTTYPE_MAINSTA); ++depth) {
+        CoUninitialize();
+    }
+    for (int i = 0; i < depth; ++i) {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    }
+    return depth;
 }
 
 using ProfileListTest = MainWindowTest;
@@ -92,7 +110,8 @@ TEST_F(ProfileListTest, ClicksMarkRowsAndMovesTakeThemOnePlaceWithTheirKeys)
 // Without a selected row, or with a path that does not fit, nothing is run or deleted. A refresh lists the .bat
 // files (no folder of that name), keys 0 ... n-1. Deleting takes the lowest selected row's file to the Recycle
 // Bin, content and all, and a file already gone just loses its row; a read-only file or one in use stays with
-// its row. Where there is no Recycle Bin, the user decides.
+// its row. Where there is no Recycle Bin, the user decides. The window's thread enters a COM apartment for the
+// shell's first call and leaves it when the window closes.
 TEST_F(ProfileListTest, RefreshListsTheBatFilesAndDeleteRecyclesTheLowestSelectedOneIfItCan)
 {
     const wchar_t kPathTooLong[] = L"パスが長すぎるため、このプロファイルは扱えません。";
@@ -124,7 +143,9 @@ TEST_F(ProfileListTest, RefreshListsTheBatFilesAndDeleteRecyclesTheLowestSelecte
     const std::string content = ReadBytes(BasePath(L"ipaddress\\" + texts[1]));
     ListView_SetItemState(g_app.listView, 1, LVIS_SELECTED, LVIS_SELECTED);
     ListView_SetItemState(g_app.listView, 2, LVIS_SELECTED, LVIS_SELECTED);
+    const int depth = ApartmentDepth();
     SendMessageW(window(), WM_COMMAND, IDM_DELETE, 0);
+    EXPECT_EQ(ApartmentDepth(), depth + 1);
     EXPECT_TRUE(!FileExists(BasePath(L"ipaddress\\" + texts[1])) && Rows() == (Texts{ texts[0], texts[2] }) && messages.empty());
     ListView_SetItemState(g_app.listView, 0, LVIS_SELECTED, LVIS_SELECTED);   // a file another program removed
     DeleteFileW(BasePath(L"ipaddress\\" + texts[0]).c_str());
@@ -166,6 +187,8 @@ TEST_F(ProfileListTest, RefreshListsTheBatFilesAndDeleteRecyclesTheLowestSelecte
     }
     DeleteFileW(trash.c_str());
     MoveFileW((trash + L".kept").c_str(), trash.c_str());
+    CloseProgram();
+    EXPECT_EQ(ApartmentDepth(), 0);
 }
 
 // A user's right click on the lower of two selected rows, anywhere in it, applies that row; one below
