@@ -37,8 +37,11 @@ static void ApplyProfileAt(HWND owner, int row)
     if (!FindRowProfile(owner, row, path)) {
         return;
     }
-    // The elevated run starts in the current directory, where netsh is
-    // looked for first, and the helper is started by its bare name.
+    // The helper is started by its bare name, which the shell looks for
+    // beside the program and then in the current directory, and it reads
+    // dunmere.ini from the current directory it inherits: both are the base
+    // directory. Windows starts the elevated batch file in the system folder,
+    // whatever the current directory is.
     SetCurrentDirectoryW(g_app.baseDirectory);
     // The helper file is complete on disk before the helper starts; the
     // helper is not waited for.

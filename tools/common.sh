@@ -46,11 +46,27 @@ build_all() {
     LC_ALL=C cmake --build "$BUILD_DIR" -j "$(nproc)" "$@"
 }
 
+# Wine's own fonts (Marlett draws the captions' buttons), which this Debian
+# Wine does not load from where the fonts-wine package puts them. Left out:
+# the fonts of Tahoma, MS Sans Serif and System, names that the prefix
+# replaces with IPAPGothic below. Wine drops the replacement of a name that a
+# real font has, and these fonts hold no Japanese. cp -u copies only what the
+# prefix lacks: a few milliseconds on every start, and a prefix made before
+# this gets them too.
+copy_wine_fonts() {
+    dpkg-query -L fonts-wine | grep -E '\.(ttf|fon)$' \
+        | grep -Ev '/(tahoma[a-z]*\.ttf|ms_sans_serif\.ttf|sse[a-z0-9]*\.fon|system\.ttf|[a-z]?vgas[a-z0-9]*\.fon)$' \
+        | xargs -r cp -u -t "$WINEPREFIX/drive_c/windows/Fonts"
+}
+
 # Creates the prefix once: Japanese font mapping, no window-manager waits,
-# no crash dialog.
+# no crash dialog; Wine's own fonts every time.
 prepare_wine_prefix() {
     local stamp=$WINEPREFIX/.korvatel-ready
-    [ -f "$stamp" ] && return 0
+    if [ -f "$stamp" ]; then
+        copy_wine_fonts
+        return 0
+    fi
     wineserver -k 2>/dev/null || true
     wineboot -i >/dev/null 2>&1
     local reg=$BUILD_DIR/fonts.reg
@@ -64,5 +80,6 @@ prepare_wine_prefix() {
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     wineserver -w
+    copy_wine_fonts
     touch "$stamp"
 }

@@ -1,7 +1,10 @@
 // Stand-in netsh.exe, run by a profile's batch file: appends its arguments as
 // one line to netsh.log, waits while netsh_hold exists (a minute at most), then
 // ends with the number in netsh_exit.txt (0 without it). All three in its
-// current directory.
+// current directory. It stands in only under Wine, which runs an elevated
+// batch file in the caller's current folder, where the test puts it and where
+// cmd looks before its own netsh. Windows runs an elevated batch file in the
+// system folder, where the real netsh is.
 #include <windows.h>
 
 #include <stdio.h>

@@ -67,6 +67,12 @@ static bool RunOnce(Program& program, const std::wstring& folder)
         Sleep(1);
     }
     QueryPerformanceCounter(&shown);
+    // Read before the program is closed, so that a crash is told from a slow start.
+    bool ended = false;
+    DWORD exitCode = 0;
+    if (window == nullptr) {
+        ended = WaitForSingleObject(info.hProcess, 0) == WAIT_OBJECT_0 && GetExitCodeProcess(info.hProcess, &exitCode);
+    }
     Sample sample = { 1000.0 * static_cast<double>(shown.QuadPart - start.QuadPart) / frequency.QuadPart, 0, 0 };
     Sleep(300);
     PROCESS_MEMORY_COUNTERS_EX memory = {};
@@ -82,7 +88,12 @@ static bool RunOnce(Program& program, const std::wstring& folder)
     CloseHandle(info.hThread);
     CloseHandle(info.hProcess);
     if (window == nullptr) {
-        std::fwprintf(stderr, L"%ls did not show its window\n", program.name.c_str());
+        if (ended) {
+            std::fwprintf(stderr, L"%ls did not show its window: it ended with exit code 0x%08lX\n",
+                          program.name.c_str(), exitCode);
+        } else {
+            std::fwprintf(stderr, L"%ls did not show its window: still running\n", program.name.c_str());
+        }
         return false;
     }
     program.samples.push_back(sample);
