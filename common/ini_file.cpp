@@ -195,7 +195,7 @@ static bool ByteOfUnit(ByteEdit* edit, size_t unit, size_t* byte)
 
 static void PutBytes(ByteEdit* edit, const unsigned char* bytes, size_t count)
 {
-    if (edit->out != nullptr && count <= edit->capacity - edit->length) {
+    if (edit->out != nullptr && edit->length <= edit->capacity && count <= edit->capacity - edit->length) {
         memcpy(edit->out + edit->length, bytes, count);
     }
     edit->length += count;
