@@ -37,11 +37,10 @@ TEST_F(ApplyProfileTest, TheHelperStartsWithItsFileCompleteAndHandsOnTheValuesEx
     std::vector<std::wstring> seen(3);
     DWORD time = 0;
     ASSERT_TRUE(watch.Next(&time, &seen[0]));
-    RECT helper = {};
-    GetWindowRect(FindWindowW(L"DunmereHelperWindow", nullptr), &helper);
+    const std::vector<LONG> helper = WindowRect(FindWindowW(L"DunmereHelperWindow", nullptr));
     ASSERT_TRUE(watch.Next(&time, &seen[1]) && watch.Next(&time, &seen[2]));
     EXPECT_EQ(seen, (std::vector<std::wstring>{ id, password, kNoText }));
-    EXPECT_TRUE(helper.left == 200 && helper.top == 300) << helper.left << "," << helper.top;
+    EXPECT_EQ(helper, (std::vector<LONG>{ 200, 300, 200 + 126, 300 + 68 }));
     EXPECT_EQ(NetshLog(), kArguments);
     Close();
 }

@@ -13,13 +13,6 @@ namespace {
 using MainWindowStartTest = MainWindowTest;
 using SettingsDialogTest = MainWindowTest;
 
-std::vector<LONG> WindowRect()
-{
-    RECT rect;
-    GetWindowRect(g_app.mainWindow, &rect);
-    return { rect.left, rect.top, rect.right, rect.bottom };
-}
-
 bool IsTopmost() { return (GetWindowLongW(g_app.mainWindow, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
 const int kSettingsFields[] = { IDC_SETTINGS_ID_TIME, IDC_SETTINGS_PW_TIME, IDC_SETTINGS_OFSET_X,
@@ -42,7 +35,7 @@ TEST_F(MainWindowStartTest, TheWindowsAreKeptOnTheMeasuredScreen)
     for (const auto& c : cases) {
         WriteBytes(BasePath(L"korvatel.ini"), "[Setting]\r\n" + c.placement);
         StartProgram();
-        EXPECT_EQ(WindowRect(), c.expected) << c.placement;
+        EXPECT_EQ(WindowRect(window()), c.expected) << c.placement;
         CloseProgram();
     }
     g_app.settings.moto_x = 0;
@@ -56,7 +49,7 @@ TEST_F(MainWindowStartTest, TheWindowsAreKeptOnTheMeasuredScreen)
 TEST_F(MainWindowStartTest, KeysMissingFromTheFileAreDefaultsAndTheRestOfTheFileSurvives)
 {
     StartProgram();
-    EXPECT_EQ(WindowRect(), (std::vector<LONG>{ 0, 0, 270, 350 }));
+    EXPECT_EQ(WindowRect(window()), (std::vector<LONG>{ 0, 0, 270, 350 }));
     CloseProgram();
     EXPECT_EQ(ReadText(BasePath(L"korvatel.ini")),
               L"[Setting]\r\nmoto_x=0\r\nmoto_y=0\r\nmoto_w=270\r\nmoto_h=350\r\ncolum_w1=200\r\ncolum_w2=30\r\n"
@@ -137,17 +130,13 @@ TEST_F(MainWindowStartTest, AnExistingHelperFileBecomesUtf16WithEveryLineKept)
     const std::wstring lines = L"[Other]\r\nkeep=\x65E5\x672C\r\n[Setting]\r\npw_wcs=old\r\n";
     const std::wstring id = L"id\x20AC\xD55C";
     const std::wstring written = L"moto_x=0\r\nmoto_y=0\r\nid_time=5000\r\npw_time=5000\r\nid_wcs=" + id + L"\r\n";
-    std::string bigEndian = "\xFE\xFF", unmarked;
-    for (wchar_t unit : lines) {
-        bigEndian += std::string{ static_cast<char>(unit >> 8), static_cast<char>(unit & 0xFF) };
-        unmarked += std::string{ static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8) };
-    }
     const std::string strayZero = std::string(ansi).insert(9, 1, '\0');
     const struct { std::string bytes; bool held, kept; std::wstring converted; } cases[] = {
         { ansi, false, false, L"\xFEFF" + lines + written }, { ansi, true, true, L"" },
         { "\xEF\xBB\xBF[Other]\r\nkeep=\xE6\x97\xA5\xE6\x9C\xAC\r\n[Setting]\r\npw_wcs=old\r\n", false, false,
           L"\xFEFF" + lines + written },
-        { bigEndian, false, false, L"\xFEFF" + lines + written }, { unmarked, false, true, L"" }, { strayZero, false, true, L"" },
+        { Utf16Bytes(L"\xFEFF" + lines, true), false, false, L"\xFEFF" + lines + written }, { Utf16Bytes(lines), false, true, L"" },
+        { strayZero, false, true, L"" },
         { comments + "\r\n" + ansi, false, false, L"\xFEFF" + std::wstring(comments.begin(), comments.end()) + L"\r\n" + lines + written },
     };
     for (const auto& c : cases) {
@@ -189,7 +178,7 @@ TEST_F(MainWindowStartTest, AFileThatCannotBeReadAtStartIsNeverOverwrittenWithDe
     StartProgram();
     CloseHandle(heldSettings);
     CloseHandle(heldHelper);
-    EXPECT_EQ(WindowRect(), (std::vector<LONG>{ 0, 0, 270, 350 }));
+    EXPECT_EQ(WindowRect(window()), (std::vector<LONG>{ 0, 0, 270, 350 }));
     EXPECT_STREQ(g_app.settings.id_wcs, L"ID");
     CloseProgram();
     EXPECT_EQ(ReadBytes(BasePath(L"korvatel.ini")), settings);
@@ -340,7 +329,7 @@ TEST_F(SettingsDialogTest, OkTakesOnlyWhatTheFilesKeepAndMakesTheWindowTopmostFo
         PressKey(VK_RETURN);
         PumpDialog(dialog);
     }));
-    EXPECT_TRUE(IsTopmost() && WindowRect()[0] == 90 && WindowRect()[2] == 90 + 270);
+    EXPECT_TRUE(IsTopmost() && WindowRect(window())[0] == 90 && WindowRect(window())[2] == 90 + 270);
     EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(window(), WM_GETICON, ICON_SMALL, 0)), g_app.windowIcon);
     EXPECT_TRUE(RunDialog(IDM_SETTINGS, [](HWND dialog) {
         SendDlgItemMessageW(dialog, IDC_SETTINGS_PW_MODE, BM_CLICK, 0, 0);
@@ -361,7 +350,7 @@ TEST_F(SettingsDialogTest, OkTakesOnlyWhatTheFilesKeepAndMakesTheWindowTopmostFo
     g_app.settings.moto_x = 90;
     g_app.settings.moto_w = 333;
     EXPECT_TRUE(RunDialog(IDM_SETTINGS, [](HWND dialog) { ClickButton(dialog, IDC_SETTINGS_CLOSE); }));
-    EXPECT_TRUE(!IsTopmost() && WindowRect()[0] == 50 && WindowRect()[2] == 50 + 333);
+    EXPECT_TRUE(!IsTopmost() && WindowRect(window())[0] == 50 && WindowRect(window())[2] == 50 + 333);
 }
 
 // Enter and Esc reach a box through the program's own message loop; the rest go with the main window.
