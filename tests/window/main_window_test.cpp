@@ -353,10 +353,12 @@ TEST_F(SettingsDialogTest, OkTakesOnlyWhatTheFilesKeepAndMakesTheWindowTopmostFo
     EXPECT_TRUE(!IsTopmost() && WindowRect(window())[0] == 50 && WindowRect(window())[2] == 50 + 333);
 }
 
-// Enter and Esc reach a box through the program's own message loop; the rest go with the main window.
+// The list's keys pressed in a box are the box's; Enter and Esc reach a box through the program's own message
+// loop; the rest go with the main window.
 TEST_F(MainWindowStartTest, EachAboutBoxEndsOnItsOwnAndTheRestGoWithTheMainWindow)
 {
     StartProgram();
+    FillRows({ L"a.bat" }, { 0 });
     for (int i = 0; i < 3; ++i) {
         SendMessageW(window(), WM_COMMAND, IDM_ABOUT, 0);
     }
@@ -367,6 +369,11 @@ TEST_F(MainWindowStartTest, EachAboutBoxEndsOnItsOwnAndTheRestGoWithTheMainWindo
     }
     ASSERT_EQ(boxes.size(), 3u);
     EXPECT_TRUE(IsWindowEnabled(window()) && GetFocus() == GetDlgItem(boxes[0], IDC_ABOUT_OK));   // the box opened last
+    PressKey(VK_DELETE);
+    PressKey(VK_F5);
+    PressKey(VK_DOWN, VK_MENU);
+    PumpMessages();
+    EXPECT_EQ(Rows(true), Texts{ L"a.bat/0s" });
     PostMessageW(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
     PostMessageW(GetDlgItem(boxes[1], IDC_ABOUT_NEW_VERSION), WM_KEYDOWN, VK_ESCAPE, 0);
     PumpMessages();
