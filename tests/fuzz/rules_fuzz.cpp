@@ -100,36 +100,6 @@ static void PlacesAndNumbersStayBounded(FuzzedDataProvider& input)
     REQUIRE(stage == kStageDone);
 }
 
-// What the private-profile reader does to a stored value: blanks off both
-// ends, then one pair of surrounding quote marks.
-static std::wstring ReadBack(std::wstring stored)
-{
-    while (!stored.empty() && stored.front() <= L' ') {
-        stored.erase(0, 1);
-    }
-    while (!stored.empty() && stored.back() <= L' ') {
-        stored.pop_back();
-    }
-    bool quoted = stored.size() >= 2 && stored.front() == stored.back() && (stored[0] == L'"' || stored[0] == L'\'');
-    return quoted ? stored.substr(1, stored.size() - 2) : stored;
-}
-
-// A value is stored so that the reader gives it back, quoted only when it
-// begins or ends with what the reader drops, and refused only when it does not fit.
-static void TextsComeBackExactly(FuzzedDataProvider& input)
-{
-    std::wstring value = Units(input, 300);
-    wchar_t stored[kHelperTextCapacity + 2];
-    size_t capacity = input.ConsumeIntegralInRange<size_t>(1, kHelperTextCapacity + 2);
-    auto dropped = [](wchar_t end) { return end <= L' ' || end == L'"' || end == L'\''; };
-    bool plain = value.empty() || (!dropped(value.front()) && !dropped(value.back()));
-    bool fits = FormatStoredHelperText(value.c_str(), stored, capacity);
-    REQUIRE(fits == (value.size() + (plain ? 0 : 2) < capacity));
-    REQUIRE(!fits || (ReadBack(stored) == value && (!plain || stored == value)));
-    REQUIRE(!IsLoopbackAddressText(value.c_str()) || value.rfind(L"127.0.0.1", 0) == 0);
-    IsWifiDirectDescription(value.c_str());
-}
-
 // A typed number is taken exactly when it is blanks, an optional minus sign, digits and blanks, in range.
 static void TypedNumbersAreWholeNumbersInRange(FuzzedDataProvider& input)
 {
@@ -151,9 +121,10 @@ static void TypedNumbersAreWholeNumbersInRange(FuzzedDataProvider& input)
     REQUIRE(taken ? read == wanted : read == 7);
 }
 
-// Any text reads within bounds; setting keys makes each read back as set, leaves the text before its section as
-// it was, and needs exactly the length it reports.
-static void IniKeysReadBackAsSet(FuzzedDataProvider& input)
+// Any text reads within bounds. The ID or password is stored quoted only when it begins or ends with what the
+// reader drops, and refused only when it does not fit; setting keys to what was stored makes each read back as
+// it was typed, leaves the text before its section as it was, and needs exactly the length it reports.
+static void HelperTextsReadBackAsSet(FuzzedDataProvider& input)
 {
     const wchar_t kUnits[] = L"[]= \t\r\n\"';\x1a\0SsEeTtIiNnGgmoxk_5\xE9";
     std::wstring text(input.ConsumeIntegralInRange<size_t>(0, 200), L' ');
@@ -162,11 +133,22 @@ static void IniKeysReadBackAsSet(FuzzedDataProvider& input)
     }
     const wchar_t* const keys[] = { L"mox", L"k", L"moto_x" };
     std::wstring values[3];
+    wchar_t stored[3][kHelperTextCapacity + 2];
     IniEntry entries[3];
     size_t count = input.ConsumeIntegralInRange<size_t>(0, 3);
+    auto dropped = [](wchar_t end) { return end <= L' ' || end == L'"' || end == L'\''; };
     for (size_t i = 0; i < count; ++i) {
-        values[i] = std::to_wstring(input.ConsumeIntegral<int>());
-        entries[i] = { keys[i], values[i].c_str() };
+        std::wstring& value = values[i] = Units(input, 300);
+        value.erase(std::remove_if(value.begin(), value.end(), [](wchar_t unit) { return unit == L'\r' || unit == L'\n'; }),
+                    value.end());   // the settings dialog takes no line breaks
+        size_t capacity = input.ConsumeIntegralInRange<size_t>(1, kHelperTextCapacity + 2);
+        bool plain = value.empty() || (!dropped(value.front()) && !dropped(value.back()));
+        bool fits = FormatStoredHelperText(value.c_str(), stored[i], capacity);
+        REQUIRE(fits == (value.size() + (plain ? 0 : 2) < capacity) && (!fits || !plain || stored[i] == value));
+        REQUIRE(!IsLoopbackAddressText(value.c_str()) || value.rfind(L"127.0.0.1", 0) == 0);
+        IsWifiDirectDescription(value.c_str());
+        value = fits ? value : L"";
+        entries[i] = { keys[i], stored[i] };
     }
     IniSpan before = { text.data(), text.size() };
     IniSpan found;
@@ -180,10 +162,9 @@ static void IniKeysReadBackAsSet(FuzzedDataProvider& input)
     REQUIRE(EditIniText(before, L"Setting", entries, count, &after[0], after.size()) == after.size());
     IniSpan edited = { after.data(), after.size() };
     for (size_t i = 0; i < count; ++i) {
-        wchar_t read[16] = {};
+        wchar_t read[kHelperTextCapacity + 2] = {};
         REQUIRE(FindIniValue(edited, L"Setting", keys[i], &found));
-        CopyIniValue(found, read, std::size(read));
-        REQUIRE(values[i] == read);
+        REQUIRE(CopyIniValue(found, read, std::size(read)) == values[i].size() && values[i] == read);
     }
     size_t header = text.find(L"[");
     REQUIRE(count == 0 || after.compare(0, header == std::wstring::npos ? 0 : header, text, 0, header == std::wstring::npos ? 0 : header) == 0);
@@ -193,8 +174,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzedDataProvider input(data, size);
     void (*const rules[])(FuzzedDataProvider&) = { ScanAndWriteBack, AcceptedNameMakesOneLine, PlacesAndNumbersStayBounded,
-                                                   TextsComeBackExactly, IniKeysReadBackAsSet,
-                                                   TypedNumbersAreWholeNumbersInRange };
+                                                   HelperTextsReadBackAsSet, TypedNumbersAreWholeNumbersInRange };
     rules[input.ConsumeIntegralInRange<size_t>(0, std::size(rules) - 1)](input);
     return 0;
 }

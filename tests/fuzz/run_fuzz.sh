@@ -17,7 +17,7 @@ mkdir -p "$OUT"
 SOURCES=("$ROOT"/tests/fuzz/rules_fuzz.cpp "$ROOT"/profiles/profile_format.cpp
          "$ROOT"/editor/adapter_rules.cpp "$ROOT"/common/screen_rules.cpp "$ROOT"/helper/helper_rules.cpp
          "$ROOT"/handoff/helper_text.cpp "$ROOT"/handoff/helper_numbers.cpp
-         "$ROOT"/settings/typed_number.cpp "$ROOT"/common/ini_rules.cpp)
+         "$ROOT"/settings/typed_number.cpp "$ROOT"/common/ini_rules.cpp "$ROOT"/common/decimal_number.cpp)
 FLAGS=(-std=c++17 -g -O1 -I"$ROOT"
        -fsanitize=address,undefined -fno-sanitize-recover=all)
 echo "fuzz: the rules that need no window, natively under the sanitizers, $WHAT"

@@ -15,13 +15,6 @@ static void Start(ProgramProcess& helper, const TempDir& folder, const std::wstr
     ASSERT_TRUE(helper.Start(BuiltProgramPath(L"dunmere.exe"), folder.path()));
 }
 
-static std::vector<LONG> WindowRect(HWND window)
-{
-    RECT rect = {};
-    GetWindowRect(window, &rect);
-    return { rect.left, rect.top, rect.right, rect.bottom };
-}
-
 static std::string Pixels(HBITMAP bitmap, int width, int height)
 {
     std::string bits(static_cast<size_t>(width) * height * 4, '\0');

@@ -116,6 +116,14 @@ private:
     PROCESS_INFORMATION info_ = {};
 };
 
+// A window's outer edges: left, top, right, bottom.
+inline std::vector<LONG> WindowRect(HWND window)
+{
+    RECT rect = {};
+    GetWindowRect(window, &rect);
+    return { rect.left, rect.top, rect.right, rect.bottom };
+}
+
 inline std::wstring ItemText(HWND dialog, int id)
 {
     wchar_t text[1024] = {};

@@ -49,11 +49,20 @@ inline void WriteBytes(const std::wstring& path, const std::string& bytes)
     ASSERT_TRUE(file << bytes) << "cannot write a test file";
 }
 
+// UTF-16 units as bytes, low byte first unless bigEndian.
+inline std::string Utf16Bytes(const std::wstring& text, bool bigEndian = false)
+{
+    std::string bytes;
+    for (wchar_t unit : text) {
+        bytes += { static_cast<char>(bigEndian ? unit >> 8 : unit), static_cast<char>(bigEndian ? unit : unit >> 8) };
+    }
+    return bytes;
+}
+
 // UTF-16LE text behind its byte order mark, as the private-profile functions keep every character of it.
 inline void WriteUtf16Text(const std::wstring& path, const std::wstring& text)
 {
-    std::wstring marked = L"\xFEFF" + text;
-    WriteBytes(path, std::string(reinterpret_cast<const char*>(marked.data()), marked.size() * sizeof(wchar_t)));
+    WriteBytes(path, Utf16Bytes(L"\xFEFF" + text));
 }
 
 inline std::string ReadBytes(const std::wstring& path)

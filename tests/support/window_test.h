@@ -23,6 +23,16 @@ struct CapturedMessage {
     UINT type;
 };
 
+inline bool operator==(const CapturedMessage& a, const CapturedMessage& b)
+{
+    return a.owner == b.owner && a.text == b.text && a.caption == b.caption && a.type == b.type;
+}
+
+inline void PrintTo(const CapturedMessage& box, std::ostream* out)
+{
+    *out << Shown(box.text) << " / " << Shown(box.caption) << " type " << box.type << " owner " << box.owner;
+}
+
 typedef std::vector<std::wstring> Texts;
 
 // Hands each waiting message to dispatch until none is left; a window that keeps posting fails the test
@@ -127,21 +137,14 @@ protected:
     ::testing::AssertionResult OneMessage(const std::wstring& text, const std::wstring& caption, UINT type,
                                           HWND owner = nullptr)
     {
+        const std::vector<CapturedMessage> expected = { { owner != nullptr ? owner : g_app.mainWindow, text, caption, type } };
         std::vector<CapturedMessage> shown;
         shown.swap(messages);
-        owner = owner != nullptr ? owner : g_app.mainWindow;
-        if (shown.size() == 1 && shown[0].text == text && shown[0].caption == caption && shown[0].type == type
-            && shown[0].owner == owner) {
+        if (shown == expected) {
             return ::testing::AssertionSuccess();
         }
-        ::testing::AssertionResult failure = ::testing::AssertionFailure();
-        failure << "expected one box: " << Shown(text) << " / " << Shown(caption)
-                << " type " << type << " owner " << owner << "\n  shown " << shown.size() << ":";
-        for (const CapturedMessage& box : shown) {
-            failure << "\n  " << Shown(box.text) << " / " << Shown(box.caption)
-                    << " type " << box.type << " owner " << box.owner;
-        }
-        return failure;
+        return ::testing::AssertionFailure() << "expected " << ::testing::PrintToString(expected) << "\n  shown "
+                                             << ::testing::PrintToString(shown);
     }
 
     HWND window() const { return g_app.mainWindow; }

@@ -191,10 +191,10 @@ TEST_F(ProfileListTest, RefreshListsTheBatFilesAndDeleteRecyclesTheLowestSelecte
     EXPECT_EQ(ApartmentDepth(), 0);
 }
 
-// A user's right click on the lower of two selected rows, anywhere in it, applies that row; one below
-// the rows applies the first selected row. A failed run is reported over the window the user works in: the
-// settings dialog while it is open, which stays the only window that takes input. The same message from
-// another program reports nothing. Replacements left by an ended write go at the start, and nothing else.
+// A user's right click on the lower of two selected rows, anywhere in it, applies that row; one below the rows
+// applies the first selected row. Only a failed run is reported, its exit code unsigned, over the window the user
+// works in: the settings dialog while it is open, which stays the only window that takes input. The same message
+// from another program reports nothing. Replacements left by an ended write go at the start, and nothing else.
 TEST_F(ProfileListTest, ARightClickAppliesTheRowUnderThePointerAndAFailureIsReportedOverTheDialog)
 {
     CreateDirectoryW(BasePath(L"ipaddress").c_str(), nullptr);
@@ -221,14 +221,14 @@ TEST_F(ProfileListTest, ARightClickAppliesTheRowUnderThePointerAndAFailureIsRepo
     PostMessageW(window(), WM_APP + 1, 0, 0x12345678);
     PumpMessages();
     EXPECT_TRUE(messages.empty());
-    WriteBytes(BasePath(L"netsh_exit.txt"), "3");
+    WriteBytes(BasePath(L"netsh_exit.txt"), "3221225477");
     WriteBytes(BasePath(L"netsh_hold"), "");
     SendMessageW(window(), WM_COMMAND, IDT_APPLY, 0);
     EXPECT_TRUE(RunDialog(IDM_SETTINGS, [&](HWND dialog) {
         DeleteFileW(BasePath(L"netsh_hold").c_str());
         EXPECT_TRUE(WaitUntil("the report of the run", [&] { PumpDialog(dialog); return !messages.empty(); }));
         EXPECT_FALSE(IsWindowEnabled(window()));
-        EXPECT_TRUE(OneMessage(BasePath(L"ipaddress\\a.bat") + L"\r\nの実行に失敗しました。終了コード: 3", L"Error",
+        EXPECT_TRUE(OneMessage(BasePath(L"ipaddress\\a.bat") + L"\r\nの実行に失敗しました。終了コード: 3221225477", L"Error",
                                MB_OK | MB_ICONWARNING, dialog));
         ClickButton(dialog, IDC_SETTINGS_CLOSE);
     }));
