@@ -158,6 +158,19 @@ static void HelperTextsReadBackAsSet(FuzzedDataProvider& input)
         REQUIRE(CopyIniValue(found, copied, std::size(copied)) < std::size(copied));
         IniValueNumber(found, 0);
     }
+    // The runs an edit keeps come in order and start and end only at the text's ends or next to a line break,
+    // so that a file decoded line by line keeps the very bytes of each.
+    struct KeptRuns { const std::wstring* text; size_t last; } kept = { &text, 0 };
+    auto keep = [](void* context, size_t start, size_t end) {
+        KeptRuns& runs = *static_cast<KeptRuns*>(context);
+        const std::wstring& t = *runs.text;
+        auto atBreak = [&t](size_t at) {
+            return at == 0 || at == t.size() || t[at - 1] == L'\r' || t[at - 1] == L'\n' || t[at] == L'\r' || t[at] == L'\n';
+        };
+        REQUIRE(runs.last <= start && start < end && end <= t.size() && atBreak(start) && atBreak(end));
+        runs.last = end;
+    };
+    EditIniPieces(before, L"Setting", entries, count, { keep, [](void*, const wchar_t*, size_t) {}, &kept });
     std::wstring after(EditIniText(before, L"Setting", entries, count, nullptr, 0), L'\0');
     REQUIRE(EditIniText(before, L"Setting", entries, count, &after[0], after.size()) == after.size());
     IniSpan edited = { after.data(), after.size() };
