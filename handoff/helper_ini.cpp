@@ -72,9 +72,6 @@ IniFileState ReadHelperIni(const wchar_t* path, HelperIniValues* values)
     values->pw_time = ReadHelperTime(number, kHelperDefaultTime);
     values->idOverLimit = ReadText(file, kKeyId, kDefaultId, values->id_wcs);
     values->passwordOverLimit = ReadText(file, kKeyPassword, kDefaultPassword, values->pw_wcs);
-    if (file.units != nullptr) {
-        SecureZeroMemory(file.units, file.length * sizeof(wchar_t));
-    }
     FreeIniFile(&file);
     return file.state;
 }
